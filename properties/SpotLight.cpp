@@ -1,0 +1,52 @@
+#include "properties/SpotLight.h"
+
+#include <GL/gl.h>
+
+#include "scene/Lecteur.h"
+
+void SpotLight::litChamps(FILE* in) {
+    litChampsMot(in, [this, in](const char* nom, const char* valeur) {
+        if (litChampCommun(in, nom, valeur)) return;
+        float* vecteur = !strcmp(nom, "location")    ? location
+                         : !strcmp(nom, "direction") ? direction
+                                                     : nullptr;
+        if (vecteur) {
+            litVecteurMot(in, valeur, vecteur);
+        } else if (!strcmp(nom, "dropOffRate")) {
+            sscanf(valeur, "%f", &dropOffRate);
+        } else if (!strcmp(nom, "cutOffAngle")) {
+            sscanf(valeur, "%f", &cutOffAngle);
+        }
+    });
+}
+
+void SpotLight::position(float p[4]) const {
+    p[0] = location[0];
+    p[1] = location[1];
+    p[2] = location[2];
+    p[3] = 1;
+}
+
+void SpotLight::dessine() {
+    if (!allumee()) return;
+    float p[4];
+    position(p);
+    int lumiere = prendLumiere(p);
+    glLightfv(lumiere, GL_SPOT_DIRECTION, direction);
+    glLightf(lumiere, GL_SPOT_CUTOFF, enDegres(cutOffAngle));
+    glLightf(lumiere, GL_SPOT_EXPONENT, dropOffRate);
+    glEnable(lumiere);
+}
+
+void SpotLight::exporte(FILE* out) {
+    if (!allumee()) return;  // as in the viewer, a light that is off lights nothing
+    float p[4];
+    position(p);
+    exporteDebut(out, "pos", p);
+    fprintf(out, "    { float dir[4] = { %fF,%fF,%fF };\n", direction[0], direction[1],
+            direction[2]);
+    fprintf(out, "      glLightfv(pld,GL_SPOT_DIRECTION,dir); }\n");
+    fprintf(out, "    glLightf(pld,GL_SPOT_CUTOFF,%fF);\n", enDegres(cutOffAngle));
+    fprintf(out, "    glLightf(pld,GL_SPOT_EXPONENT,%fF);\n", dropOffRate);
+    exporteFin(out);
+}

@@ -1,0 +1,74 @@
+#ifndef ORLEVAN_LECTEUR_H
+#define ORLEVAN_LECTEUR_H
+
+// Token reading shared by the scene loader and every node's block reader. A token is
+// a run of non-blank characters, as fscanf's "%s" reads it. Every read is bounded and
+// every loop ends at the end of the file.
+
+#include <cstdio>
+#include <cstring>
+
+class ListeNoeuds;
+
+const int TAILLE_MOT = 256;     // keywords and field names: at most 255 characters
+const int TAILLE_VALEUR = 200;  // word values of the word-first readers: at most 199
+
+// Reads one token into mot (TAILLE_MOT bytes). A longer token is cut: its tail is
+// consumed with it, so that it is never taken for the next token. False at the end
+// of the file, or once the reading has been stopped.
+bool litMot(FILE* in, char* mot);
+// The same for a word value (TAILLE_VALEUR bytes).
+bool litValeur(FILE* in, char* valeur);
+// Reads one number with "%f"; false (and *v unchanged) when none scans.
+inline bool litNombre(FILE* in, float* v) { return fscanf(in, "%f", v) == 1; }
+// Reads three numbers; a component that does not scan keeps its value.
+inline void litVecteur(FILE* in, float v[3]) {
+    for (int i = 0; i < 3; ++i) litNombre(in, &v[i]);
+}
+
+// Keyword dispatch: creates the node that mot names, appends it to liste and lets it
+// read its block. Any other token is skipped.
+void litNoeud(const char* mot, FILE* in, ListeNoeuds* liste);
+
+// Stops the whole reading as if the file had ended (the nesting guard uses it).
+void interromptLecture();
+// Makes the reading possible again, for the next file.
+void reprendLecture();
+
+// Field loop of the number-first readers: each field's first number is read before
+// its name is looked at, then champ(name, number, scanned) stores it and reads the
+// field's further numbers. An unknown name thus costs exactly one number.
+template <class Champ>
+void litChampsNombre(FILE* in, Champ champ) {
+    char nom[TAILLE_MOT];
+    if (!litMot(in, nom)) return;  // the opening "{", not looked at
+    while (litMot(in, nom) && strcmp(nom, "}") != 0) {
+        float premier = 0;
+        bool lu = litNombre(in, &premier);
+        champ(nom, premier, lu);
+    }
+}
+
+// Field loop of the word-first readers: each field's first value is read as a word
+// before its name is looked at; champ(name, word) converts or stores it.
+template <class Champ>
+void litChampsMot(FILE* in, Champ champ) {
+    char nom[TAILLE_MOT];
+    char valeur[TAILLE_VALEUR];
+    if (!litMot(in, nom)) return;  // the opening "{"
+    while (litMot(in, nom) && strcmp(nom, "}") != 0) {
+        if (!litValeur(in, valeur)) return;
+        champ(nom, valeur);
+    }
+}
+
+// Block of the single-field readers: reads "{" and the next token. True when that
+// token is the field's name: the caller then reads the numbers and the closing token
+// with finChampUnique. Any other token ends the block there.
+bool debutChampUnique(FILE* in, const char* champ);
+inline void finChampUnique(FILE* in) {
+    char fermante[TAILLE_MOT];
+    litMot(in, fermante);  // the closing "}", not looked at
+}
+
+#endif

@@ -1,0 +1,24 @@
+#ifndef ORLEVAN_NOEUD_H
+#define ORLEVAN_NOEUD_H
+
+#include <cstdio>
+
+// Base of every node of the scene tree. Nodes are created by the reader, hung into
+// their parent's list at once, and live until the process ends (nothing frees them).
+class Noeud {
+public:
+    // Draws the node with OpenGL into the current context.
+    virtual void dessine() {}
+    // Appends the node's generated C code to an open output stream.
+    virtual void exporte(FILE* out) { (void)out; }
+
+    // Splits a parts text at "|" into newly allocated strings (calloc). Stores the
+    // number of pieces in *nombre; the caller frees every piece and the array.
+    static char** decoupeParties(const char* texte, int* nombre);
+};
+
+// Radians to degrees as saved files and pictures expect them: times 180.0, divided
+// by 3.14159 as a float (3.1415901184082031, not pi), in double precision.
+inline double enDegres(float radians) { return radians * 180.0 / 3.14159f; }
+
+#endif

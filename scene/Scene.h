@@ -1,0 +1,51 @@
+#ifndef ORLEVAN_SCENE_H
+#define ORLEVAN_SCENE_H
+
+#include <sys/types.h>
+
+#include <cstdio>
+
+#include "scene/ListeNoeuds.h"
+
+// Tessellation count of the shapes, for drawing and for their generated calls. Only
+// Scene::dessine writes it, so a saved file carries the count of the last frame.
+extern int nbFacettes;
+
+// The nodes of one loaded VRML 1.0 file.
+class Scene {
+public:
+    ListeNoeuds* noeuds;  // top-level nodes, in file order
+    // False when the file could not be opened or is not a file one can read through
+    // (a folder, a device): the scene is then empty.
+    bool lisible = false;
+
+    // Reads the file. A file that cannot be read, or whose first tokens are not
+    // "#VRML" "V1.0", gives an empty scene and one line on standard error.
+    explicit Scene(const char* chemin);
+
+    // Draws the whole scene with the given tessellation count, its top-level material
+    // and lights confined to the frame as a Separator confines its children's.
+    void dessine(int nb);
+
+    // Writes the generated C file. Refuses to overwrite the scene's own file. On
+    // failure, one line on standard error and false.
+    bool enregistre(const char* chemin) const;
+    // Writes the generated C text to an open stream.
+    void enregistre(FILE* out) const;
+
+private:
+    dev_t peripherique = 0;  // identity of the file read, so that saving never
+    ino_t inode = 0;         // writes C code over it
+};
+
+const int TAILLE_NOM = 300;  // room for a path, its terminator included
+
+// The save command's output name: the scene path cut after the first "." of its
+// last component, then "cpp" (maison.wrl gives maison.cpp, maison gives maisoncpp).
+// False, with one line on standard error, when it does not fit TAILLE_NOM bytes.
+bool nomSortie(const char* nomScene, char sortie[TAILLE_NOM]);
+
+// The save command: writes the scene under the name derived from its path.
+bool sauvegarde(const Scene* scene, const char* nomScene);
+
+#endif

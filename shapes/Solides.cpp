@@ -1,0 +1,186 @@
+#include "shapes/Solides.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "scene/Noeud.h"
+
+// Cosines and sines of the n angles i * 6.28318 / n about an axis, formed in double
+// and taken of the single-precision angle. 6.28318, not 2*pi: saved files and
+// pictures depend on this exact value.
+static void tablesAngles(int n, float** c, float** s) {
+    *c = static_cast<float*>(calloc(n, sizeof(float)));
+    *s = static_cast<float*>(calloc(n, sizeof(float)));
+    for (int i = 0; i < n; ++i) {
+        float angle = i * 6.28318 / n;
+        (*c)[i] = cos(angle);
+        (*s)[i] = sin(angle);
+    }
+}
+
+void solidCone(float r, float h, int n, int flags) {
+    float *c, *s;
+    tablesAngles(n, &c, &s);
+    glPushMatrix();
+    if (flags & SIDES) {
+        float l = pow(r * r + h * h, 0.5);
+        for (int i = 0; i < n; ++i) {
+            glBegin(GL_QUAD_STRIP);
+            for (int j = 0; j <= n; ++j) {
+                int k = j % n;
+                glNormal3f(h * c[k] / l, r / l, -h * s[k] / l);
+                glVertex3f(i * r * c[k] / n, h / 2 - i * h / n, -i * r * s[k] / n);
+                glVertex3f((i + 1) * r * c[k] / n, h / 2 - (i + 1) * h / n,
+                           -(i + 1) * r * s[k] / n);
+            }
+            glEnd();
+        }
+    }
+    if (flags & BOTTOM) {
+        // +r*s here where the side has -r*s: counter-clockwise seen from below.
+        glBegin(GL_POLYGON);
+        glNormal3f(0, -1, 0);
+        for (int j = 0; j < n; ++j) glVertex3f(r * c[j], -h / 2, r * s[j]);
+        glEnd();
+    }
+    free(c);
+    free(s);
+    glPopMatrix();
+}
+
+void solidCylindre(float r, float h, int n, int flags) {
+    float *c, *s;
+    tablesAngles(n, &c, &s);
+    glPushMatrix();
+    if (flags & SIDES) {
+        for (int i = 0; i < n; ++i) {
+            glBegin(GL_QUAD_STRIP);
+            for (int j = 0; j <= n; ++j) {
+                int k = j % n;
+                glNormal3f(c[k], 0, -s[k]);
+                glVertex3f(r * c[k], h / 2 - i * h / n, -r * s[k]);
+                glVertex3f(r * c[k], h / 2 - (i + 1) * h / n, -r * s[k]);
+            }
+            glEnd();
+        }
+    }
+    if (flags & TOP) {
+        glBegin(GL_POLYGON);
+        glNormal3f(0, 1, 0);
+        for (int j = 0; j < n; ++j) glVertex3f(r * c[j], h / 2, -r * s[j]);
+        glEnd();
+    }
+    if (flags & BOTTOM) {
+        glBegin(GL_POLYGON);
+        glNormal3f(0, -1, 0);
+        for (int j = 0; j < n; ++j) glVertex3f(r * c[j], -h / 2, r * s[j]);
+        glEnd();
+    }
+    free(c);
+    free(s);
+    glPopMatrix();
+}
+
+void solidSphere(float rayon, int n) {
+    // Unlike the cone and the cylinder, the sphere forms its angles in single
+    // precision, from 6.28318, 3.14159 and 1.570795 as floats.
+    float* c = static_cast<float*>(calloc(n, sizeof(float)));
+    float* s = static_cast<float*>(calloc(n, sizeof(float)));
+    for (int i = 0; i < n; ++i) {
+        float angle = i * 6.28318f / static_cast<float>(n);
+        c[i] = cos(angle);
+        s[i] = sin(angle);
+    }
+    float delta = 3.14159f / n;
+    for (int i = 0; i < n; ++i) {
+        float phi0 = i * 3.14159f / n - 1.570795f;
+        float phi1 = phi0 + delta;
+        float rho0 = rayon * cos(phi0), z0 = rayon * sin(phi0);
+        float rho1 = rayon * cos(phi1), z1 = rayon * sin(phi1);
+        glBegin(GL_QUAD_STRIP);
+        for (int j = 0; j <= n; ++j) {
+            int k = j % n;
+            // The normal is the position itself, of length R: GL_NORMALIZE fixes it.
+            glNormal3f(rho1 * c[k], rho1 * s[k], z1);
+            glVertex3f(rho1 * c[k], rho1 * s[k], z1);
+            glNormal3f(rho0 * c[k], rho0 * s[k], z0);
+            glVertex3f(rho0 * c[k], rho0 * s[k], z0);
+        }
+        glEnd();
+    }
+    free(c);
+    free(s);
+}
+
+static const GLfloat normalesCube[6][3] = {
+    {0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0},
+};
+// Corners P0..P3 of each face, counter-clockwise seen from outside.
+static const int facesCube[6][4] = {
+    {0, 1, 2, 3}, {7, 6, 5, 4}, {5, 6, 2, 1}, {0, 3, 7, 4}, {6, 7, 3, 2}, {4, 5, 1, 0},
+};
+
+// An n x n grid of quadrilaterals over the face P0 P1 P2 P3, one strip per row.
+static void grilleFace(const float* p0, const float* p1, const float* p2, const float* p3,
+                       int n) {
+    float fn = n;
+    for (int i = 0; i < n; ++i) {
+        glBegin(GL_QUAD_STRIP);
+        for (int j = 0; j <= n; ++j) {
+            for (int s = i; s <= i + 1; ++s) {
+                float g[3];
+                for (int x = 0; x < 3; ++x) {
+                    float a = p0[x] + (s / fn) * (p1[x] - p0[x]);
+                    float c = p3[x] + (s / fn) * (p2[x] - p3[x]);
+                    g[x] = a + (j / fn) * (c - a);
+                }
+                glVertex3f(g[0], g[1], g[2]);
+            }
+        }
+        glEnd();
+    }
+}
+
+void solidCube(float width, float height, float depth, int n) {
+    float a = width * 0.5, b = height * 0.5, c = depth * 0.5;
+    const float coins[8][3] = {
+        {+a, +b, -c}, {+a, -b, -c}, {-a, -b, -c}, {-a, +b, -c},
+        {+a, +b, +c}, {+a, -b, +c}, {-a, -b, +c}, {-a, +b, +c},
+    };
+    for (int f = 0; f < 6; ++f) {
+        const int* p = facesCube[f];
+        glNormal3fv(normalesCube[f]);
+        grilleFace(coins[p[0]], coins[p[1]], coins[p[2]], coins[p[3]], n);
+    }
+}
+
+int drapeauxParties(const char* parts, int tout) {
+    int nombre;
+    char** pieces = Noeud::decoupeParties(parts, &nombre);
+    int drapeaux = 0;
+    for (int m = 0; m < nombre; ++m) {
+        if (!strcmp(pieces[m], "ALL")) drapeaux |= tout;
+        else if (!strcmp(pieces[m], "SIDES")) drapeaux |= SIDES;
+        else if (!strcmp(pieces[m], "BOTTOM")) drapeaux |= BOTTOM;
+        else if (!strcmp(pieces[m], "TOP")) drapeaux |= tout & TOP;
+        free(pieces[m]);
+    }
+    free(pieces);
+    return drapeaux;
+}
+
+void ecritChaineC(FILE* out, const char* texte) {
+    fputc('"', out);
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(texte); *c; ++c) {
+        if (*c == '"' || *c == '\\' || *c == '?')
+            fprintf(out, "\\%c", *c);
+        else if (*c < 0x20 || *c >= 0x7f)
+            fprintf(out, "\\%03o", *c);
+        else
+            fputc(*c, out);
+    }
+    fputc('"', out);
+}

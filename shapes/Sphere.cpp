@@ -1,0 +1,23 @@
+#include "shapes/Sphere.h"
+
+#include <GL/gl.h>
+
+#include "scene/Lecteur.h"
+#include "scene/Scene.h"
+#include "shapes/Solides.h"
+
+void Sphere::litChamps(FILE* in) {
+    litChampsNombre(in, [this](const char* nom, float v, bool lu) {
+        if (lu && !strcmp(nom, "radius")) radius = v;
+    });
+}
+
+void Sphere::dessine() {
+    glPushMatrix();
+        solidSphere(radius, nbFacettes);
+    glPopMatrix();
+}
+
+void Sphere::exporte(FILE* out) {
+    fprintf(out, "  solidSphere(%fF,%d);\n", radius, nbFacettes);
+}

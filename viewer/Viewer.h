@@ -1,0 +1,35 @@
+#ifndef ORLEVAN_VIEWER_H
+#define ORLEVAN_VIEWER_H
+
+// The viewer's one window: its state, its callbacks and its menus. main only starts
+// it, so that tests can call every callback against a real window.
+
+#include "scene/Scene.h"
+
+extern char nomFichier[TAILLE_NOM];  // the scene path; the save command derives from it
+extern Scene* sceneCourante;         // loaded at start-up, never freed
+extern int nbFacettesVue;            // tessellation count, never below 3
+extern int modeSurfacique;           // 1 filled, 0 wireframe
+extern int lampeFrontale;            // 1 head lamp (GL_LIGHT0) on, 0 off
+extern int menuLampe;                // GLUT ids of the menus
+extern int menuVisualisation;
+extern int menuPrincipal;
+
+void initialiseGL();  // the fixed OpenGL state, once
+void dessineScene();  // the scene with the current count, matrix pushed and popped
+
+void affichage();                         // glutDisplayFunc
+void redimensionne(int w, int h);         // glutReshapeFunc
+void clavier(unsigned char touche, int x, int y);  // glutKeyboardFunc
+void choixLampe(int valeur);              // menu "Lampe frontale"
+void choixVisualisation(int valeur);      // menu "Visualisation"
+void choixPrincipal(int valeur);          // main menu: 0 save, -1 quit
+
+// Builds the pop-up menu on the right button; "Enregistrer" only when there is a
+// scene tree to save.
+void construitMenus(bool avecEnregistrer);
+
+// Registers the callbacks above and the view manipulation's, in the viewer's order.
+void enregistreCallbacks();
+
+#endif

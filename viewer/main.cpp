@@ -1,0 +1,40 @@
+// Orlevan: shows a VRML 1.0 scene in a window and saves it as C code for OpenGL.
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "scene/Messages.h"
+#include "viewer/Viewer.h"
+
+int main(int argc, char** argv) {
+    // GLUT takes its own options; the scene path is the first argument left.
+    glutInit(&argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "usage: orlevan SCENE.wrl\n");
+        return 2;
+    }
+    const char* chemin = argv[1];
+    if (strlen(chemin) >= TAILLE_NOM) {
+        avertit("the scene path is longer than %d characters", TAILLE_NOM - 1);
+        return 2;
+    }
+
+    // The window, titled with the path.
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(350, 300);
+    glutInitWindowPosition(50, 50);
+    char titre[TAILLE_NOM + 16];
+    snprintf(titre, sizeof titre, "Orlevan - %s", chemin);
+    strcpy(nomFichier, chemin);
+    glutCreateWindow(titre);
+
+    // The scene, the menu, the fixed OpenGL state, the callbacks.
+    sceneCourante = new Scene(chemin);
+    construitMenus(true);
+    initialiseGL();
+    enregistreCallbacks();
+
+    glutMainLoop();
+    return 0;
+}
