@@ -25,6 +25,7 @@ void Light::litVecteurMot(FILE* in, const char* valeur, float v[3]) {
 }
 
 int Light::prendLumiere(const float p[4]) const {
+    if (!allumee()) return 0;
     int lumiere = premiereLumiereDisponible();
     const GLfloat c[4] = {static_cast<GLfloat>(color[0] * static_cast<double>(intensity)),
                           static_cast<GLfloat>(color[1] * static_cast<double>(intensity)),
@@ -36,7 +37,8 @@ int Light::prendLumiere(const float p[4]) const {
     return lumiere;
 }
 
-void Light::exporteDebut(FILE* out, const char* nomPosition, const float p[4]) const {
+bool Light::exporteDebut(FILE* out, const char* nomPosition, const float p[4]) const {
+    if (!allumee()) return false;
     double i = intensity;
     fprintf(out, "  { int pld = premiereLumiereDisponible();\n");
     fprintf(out, "    { float c[4] = { %fF,%fF,%fF,%fF };\n", color[0] * i, color[1] * i,
@@ -46,6 +48,7 @@ void Light::exporteDebut(FILE* out, const char* nomPosition, const float p[4]) c
     fprintf(out, "    { float %s[4] = { %fF,%fF,%fF,%fF };\n", nomPosition, p[0], p[1], p[2],
             p[3]);
     fprintf(out, "      glLightfv(pld,GL_POSITION,%s); }\n", nomPosition);
+    return true;
 }
 
 void Light::exporteFin(FILE* out) { fprintf(out, "    glEnable(pld); }\n"); }

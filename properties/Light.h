@@ -23,10 +23,13 @@ protected:
     // A vector whose first component is the word already read, the others numbers.
     static void litVecteurMot(FILE* in, const char* valeur, float v[3]);
     bool allumee() const { return strcmp(on, "TRUE") == 0; }
-    // Takes a free light, gives it the colour and position p; returns its number.
+    // When the light is on, takes a free light, gives it the colour and position p
+    // and returns its number; 0 (no light) when it is off.
     int prendLumiere(const float p[4]) const;
-    // The first lines of the generated block: the light number, colour and position.
-    void exporteDebut(FILE* out, const char* nomPosition, const float p[4]) const;
+    // When the light is on, the first lines of its generated block (light number,
+    // colour, position) and true; nothing and false when it is off: the generated
+    // code must not light the scene with a light the viewer leaves off.
+    bool exporteDebut(FILE* out, const char* nomPosition, const float p[4]) const;
     // The last line: switching the light on.
     static void exporteFin(FILE* out);
 };

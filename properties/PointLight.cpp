@@ -7,30 +7,16 @@
 void PointLight::litChamps(FILE* in) {
     litChampsMot(in, [this, in](const char* nom, const char* valeur) {
         if (litChampCommun(in, nom, valeur)) return;
-        if (!strcmp(nom, "location")) {
-            litVecteurMot(in, valeur, location);
-        }
+        if (!strcmp(nom, "location")) litVecteurMot(in, valeur, location);
     });
 }
 
-void PointLight::position(float p[4]) const {
-    p[0] = location[0];
-    p[1] = location[1];
-    p[2] = location[2];
-    p[3] = 1;
-}
-
 void PointLight::dessine() {
-    if (!allumee()) return;
-    float p[4];
-    position(p);
-    glEnable(prendLumiere(p));
+    const float p[4] = {location[0], location[1], location[2], 1};
+    if (int lumiere = prendLumiere(p)) glEnable(lumiere);
 }
 
 void PointLight::exporte(FILE* out) {
-    if (!allumee()) return;  // as in the viewer, a light that is off lights nothing
-    float p[4];
-    position(p);
-    exporteDebut(out, "pos", p);
-    exporteFin(out);
+    const float p[4] = {location[0], location[1], location[2], 1};
+    if (exporteDebut(out, "pos", p)) exporteFin(out);
 }

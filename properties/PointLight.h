@@ -13,9 +13,6 @@ public:
     void litChamps(FILE* in);
     void dessine() override;
     void exporte(FILE* out) override;
-
-private:
-    void position(float p[4]) const;
 };
 
 #endif

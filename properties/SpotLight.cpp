@@ -20,18 +20,10 @@ void SpotLight::litChamps(FILE* in) {
     });
 }
 
-void SpotLight::position(float p[4]) const {
-    p[0] = location[0];
-    p[1] = location[1];
-    p[2] = location[2];
-    p[3] = 1;
-}
-
 void SpotLight::dessine() {
-    if (!allumee()) return;
-    float p[4];
-    position(p);
+    const float p[4] = {location[0], location[1], location[2], 1};
     int lumiere = prendLumiere(p);
+    if (!lumiere) return;
     glLightfv(lumiere, GL_SPOT_DIRECTION, direction);
     glLightf(lumiere, GL_SPOT_CUTOFF, enDegres(cutOffAngle));
     glLightf(lumiere, GL_SPOT_EXPONENT, dropOffRate);
@@ -39,10 +31,8 @@ void SpotLight::dessine() {
 }
 
 void SpotLight::exporte(FILE* out) {
-    if (!allumee()) return;  // as in the viewer, a light that is off lights nothing
-    float p[4];
-    position(p);
-    exporteDebut(out, "pos", p);
+    const float p[4] = {location[0], location[1], location[2], 1};
+    if (!exporteDebut(out, "pos", p)) return;
     fprintf(out, "    { float dir[4] = { %fF,%fF,%fF };\n", direction[0], direction[1],
             direction[2]);
     fprintf(out, "      glLightfv(pld,GL_SPOT_DIRECTION,dir); }\n");

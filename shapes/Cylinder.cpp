@@ -2,16 +2,12 @@
 
 #include <GL/gl.h>
 
-#include "scene/Lecteur.h"
 #include "scene/Scene.h"
+#include "shapes/Revolution.h"
 #include "shapes/Solides.h"
 
 void Cylinder::litChamps(FILE* in) {
-    litChampsMot(in, [this](const char* nom, const char* valeur) {
-        if (!strcmp(nom, "radius")) sscanf(valeur, "%f", &radius);
-        else if (!strcmp(nom, "height")) sscanf(valeur, "%f", &height);
-        else if (!strcmp(nom, "parts")) strcpy(parts, valeur);
-    });
+    litChampsRevolution(in, "radius", &radius, &height, parts);
 }
 
 void Cylinder::dessine() {
@@ -22,7 +18,5 @@ void Cylinder::dessine() {
 }
 
 void Cylinder::exporte(FILE* out) {
-    fprintf(out, "  solidCylindre(%fF,%fF,%d,", radius, height, nbFacettes);
-    ecritChaineC(out, parts);
-    fprintf(out, ");\n");
+    exporteRevolution(out, "solidCylindre", radius, height, parts);
 }

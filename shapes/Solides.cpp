@@ -21,6 +21,15 @@ static void tablesAngles(int n, float** c, float** s) {
     }
 }
 
+// A disc of radius r at height y facing ny (1 up, -1 down). Its z runs as -ny*r*s,
+// so it is counter-clockwise seen from the side it faces.
+static void disque(float r, float y, float ny, int n, const float* c, const float* s) {
+    glBegin(GL_POLYGON);
+    glNormal3f(0, ny, 0);
+    for (int j = 0; j < n; ++j) glVertex3f(r * c[j], y, -ny * r * s[j]);
+    glEnd();
+}
+
 void solidCone(float r, float h, int n, int flags) {
     float *c, *s;
     tablesAngles(n, &c, &s);
@@ -39,13 +48,7 @@ void solidCone(float r, float h, int n, int flags) {
             glEnd();
         }
     }
-    if (flags & BOTTOM) {
-        // +r*s here where the side has -r*s: counter-clockwise seen from below.
-        glBegin(GL_POLYGON);
-        glNormal3f(0, -1, 0);
-        for (int j = 0; j < n; ++j) glVertex3f(r * c[j], -h / 2, r * s[j]);
-        glEnd();
-    }
+    if (flags & BOTTOM) disque(r, -h / 2, -1, n, c, s);
     free(c);
     free(s);
     glPopMatrix();
@@ -67,18 +70,8 @@ void solidCylindre(float r, float h, int n, int flags) {
             glEnd();
         }
     }
-    if (flags & TOP) {
-        glBegin(GL_POLYGON);
-        glNormal3f(0, 1, 0);
-        for (int j = 0; j < n; ++j) glVertex3f(r * c[j], h / 2, -r * s[j]);
-        glEnd();
-    }
-    if (flags & BOTTOM) {
-        glBegin(GL_POLYGON);
-        glNormal3f(0, -1, 0);
-        for (int j = 0; j < n; ++j) glVertex3f(r * c[j], -h / 2, r * s[j]);
-        glEnd();
-    }
+    if (flags & TOP) disque(r, h / 2, 1, n, c, s);
+    if (flags & BOTTOM) disque(r, -h / 2, -1, n, c, s);
     free(c);
     free(s);
     glPopMatrix();
