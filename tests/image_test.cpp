@@ -98,7 +98,8 @@ V sphereEn(Pixel p, bool* dedans) {
     double dx = c.x - centreSphere.x, dy = c.y - centreSphere.y;
     double d2 = (dx * dx + dy * dy) / (rayonSphere * rayonSphere);
     *dedans = d2 < 0.6 * 0.6;
-    return eclairage(sphere, {dx / rayonSphere, dy / rayonSphere, sqrt(std::max(1 - d2, 0.0))});
+    V normale = {dx / rayonSphere, dy / rayonSphere, sqrt(std::max(1 - d2, 0.0))};
+    return eclairage(sphere, normale);
 }
 
 // Blending with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA) over what was there.
@@ -162,7 +163,8 @@ TEST_F(Image, litBoxBehindATransparentSphere) {
     struct Face {
         const char* nom;
         V normale;
-    } faces[] = {{"front face", {0, 0, 1}}, {"top face", {0, 1, 0}}, {"left face", {-1, 0, 0}}};
+    } faces[] = {
+        {"front face", {0, 0, 1}}, {"top face", {0, 1, 0}}, {"left face", {-1, 0, 0}}};
     V couleurAvant{};
     for (const Face& f : faces) {
         V n = tourneBoite(f.normale);

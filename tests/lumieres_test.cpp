@@ -9,8 +9,6 @@
 
 namespace {
 
-std::vector<float> v3(const float* c) { return {c[0], c[1], c[2]}; }
-
 // The cone of a slot: cutoff, exponent, then the axis.
 std::vector<float> cone(GLenum l) {
     std::vector<float> axe = parametre(l, GL_SPOT_DIRECTION);
@@ -27,13 +25,13 @@ TEST(Lumieres, emptyBlocksKeepTheDefaults) {
     DirectionalLight d = lit<DirectionalLight>("{ }");
     EXPECT_STREQ(d.on, "TRUE");
     EXPECT_EQ(d.intensity, 1.0f);
-    EXPECT_EQ(v3(d.color), (std::vector<float>{1, 1, 1}));
-    EXPECT_EQ(v3(d.direction), (std::vector<float>{0, 0, -1}));
+    EXPECT_EQ(v3(d.color), v3(1, 1, 1));
+    EXPECT_EQ(v3(d.direction), v3(0, 0, -1));
     PointLight p = lit<PointLight>("{ }");
-    EXPECT_EQ(v3(p.location), (std::vector<float>{0, 0, 1}));
+    EXPECT_EQ(v3(p.location), v3(0, 0, 1));
     SpotLight s = lit<SpotLight>("{ }");
-    EXPECT_EQ(v3(s.location), (std::vector<float>{0, 0, 1}));
-    EXPECT_EQ(v3(s.direction), (std::vector<float>{0, 0, -1}));
+    EXPECT_EQ(v3(s.location), v3(0, 0, 1));
+    EXPECT_EQ(v3(s.direction), v3(0, 0, -1));
     EXPECT_EQ(s.dropOffRate, 0.0f);
     EXPECT_EQ(s.cutOffAngle, 0.7854f);
 }
@@ -44,16 +42,17 @@ TEST(Lumieres, readEveryFieldAndKeepTheLast) {
         "  dropOffRate 10 cutOffAngle 0.5 intensity 0.75 on TRUE }");
     EXPECT_STREQ(s.on, "TRUE");
     EXPECT_EQ(s.intensity, 0.75f);
-    EXPECT_EQ(v3(s.color), (std::vector<float>{1, 0.5f, 0}));
-    EXPECT_EQ(v3(s.location), (std::vector<float>{1, 2, 3}));
-    EXPECT_EQ(v3(s.direction), (std::vector<float>{0, -1, 0}));
+    EXPECT_EQ(v3(s.color), v3(1, 0.5f, 0));
+    EXPECT_EQ(v3(s.location), v3(1, 2, 3));
+    EXPECT_EQ(v3(s.direction), v3(0, -1, 0));
     EXPECT_EQ(s.dropOffRate, 10.0f);
     EXPECT_EQ(s.cutOffAngle, 0.5f);  // radians as read; converted when drawn
-    DirectionalLight d = lit<DirectionalLight>("{ direction 1 0 0 color 0 1 0 direction 0 1 0 }");
-    EXPECT_EQ(v3(d.direction), (std::vector<float>{0, 1, 0}));
-    EXPECT_EQ(v3(d.color), (std::vector<float>{0, 1, 0}));
+    DirectionalLight d =
+        lit<DirectionalLight>("{ direction 1 0 0 color 0 1 0 direction 0 1 0 }");
+    EXPECT_EQ(v3(d.direction), v3(0, 1, 0));
+    EXPECT_EQ(v3(d.color), v3(0, 1, 0));
     PointLight p = lit<PointLight>("{ location -1 0.5 2 on false }");
-    EXPECT_EQ(v3(p.location), (std::vector<float>{-1, 0.5f, 2}));
+    EXPECT_EQ(v3(p.location), v3(-1, 0.5f, 2));
     EXPECT_STREQ(p.on, "false");  // kept as the word, so the light stays off
 }
 
@@ -62,10 +61,10 @@ TEST(Lumieres, unknownFieldCostsExactlyOneWord) {
     // a name costing "3", and "intensity" is read normally.
     DirectionalLight d = lit<DirectionalLight>("{ location 1 2 3 intensity 0.5 }");
     EXPECT_EQ(d.intensity, 0.5f);
-    EXPECT_EQ(v3(d.direction), (std::vector<float>{0, 0, -1}));
+    EXPECT_EQ(v3(d.direction), v3(0, 0, -1));
     PointLight p = lit<PointLight>("{ direction 0 1 0 cutOffAngle 0.3 color 0 0 1 }");
-    EXPECT_EQ(v3(p.location), (std::vector<float>{0, 0, 1}));
-    EXPECT_EQ(v3(p.color), (std::vector<float>{0, 0, 1}));
+    EXPECT_EQ(v3(p.location), v3(0, 0, 1));
+    EXPECT_EQ(v3(p.color), v3(0, 0, 1));
     SpotLight s = lit<SpotLight>("{ radius red dropOffRate 3 }");
     EXPECT_EQ(s.dropOffRate, 3.0f);
 }
@@ -76,16 +75,16 @@ TEST(Lumieres, valueThatDoesNotConvertLeavesTheMemberUnchanged) {
     SpotLight s = lit<SpotLight>("{ intensity xyz cutOffAngle large color 0.5 0.5 0.5 }");
     EXPECT_EQ(s.intensity, 1.0f);
     EXPECT_EQ(s.cutOffAngle, 0.7854f);
-    EXPECT_EQ(v3(s.color), (std::vector<float>{0.5f, 0.5f, 0.5f}));
+    EXPECT_EQ(v3(s.color), v3(0.5f, 0.5f, 0.5f));
     // A failing second component leaves the second and third; the word becomes the
     // next name and the number after it its value word.
     PointLight p = lit<PointLight>("{ color 0.5 xyz 0.25 intensity 2 }");
-    EXPECT_EQ(v3(p.color), (std::vector<float>{0.5f, 1, 1}));
+    EXPECT_EQ(v3(p.color), v3(0.5f, 1, 1));
     EXPECT_EQ(p.intensity, 2.0f);
     // The end of the file inside the block keeps what was read.
     DirectionalLight d = lit<DirectionalLight>("{ intensity 0.5 direction 1");
     EXPECT_EQ(d.intensity, 0.5f);
-    EXPECT_EQ(v3(d.direction), (std::vector<float>{1, 0, -1}));
+    EXPECT_EQ(v3(d.direction), v3(1, 0, -1));
 }
 
 TEST(Lumieres, longValueWordIsCutAndItsTailSkipped) {

@@ -5,21 +5,15 @@
 #include "properties/Translation.h"
 #include "tests/proprietes_aide.h"
 
-namespace {
-
-std::vector<float> couleur(const float* c) { return {c[0], c[1], c[2]}; }
-
 // One suite name per component for the tests that need the window.
 using MaterialGL = ProprietesGL;
 
-}  // namespace
-
 TEST(Material, emptyBlockKeepsTheDefaults) {
     Material m = lit<Material>("{ }");
-    EXPECT_EQ(couleur(m.ambientColor), (std::vector<float>{0.2f, 0.2f, 0.2f}));
-    EXPECT_EQ(couleur(m.diffuseColor), (std::vector<float>{0.8f, 0.8f, 0.8f}));
-    EXPECT_EQ(couleur(m.specularColor), (std::vector<float>{0, 0, 0}));
-    EXPECT_EQ(couleur(m.emissiveColor), (std::vector<float>{0, 0, 0}));
+    EXPECT_EQ(v3(m.ambientColor), v3(0.2f, 0.2f, 0.2f));
+    EXPECT_EQ(v3(m.diffuseColor), v3(0.8f, 0.8f, 0.8f));
+    EXPECT_EQ(v3(m.specularColor), v3(0, 0, 0));
+    EXPECT_EQ(v3(m.emissiveColor), v3(0, 0, 0));
     EXPECT_EQ(m.shininess, 0.2f);
     EXPECT_EQ(m.transparency, 0.0f);
 }
@@ -29,10 +23,10 @@ TEST(Material, readsEveryFieldInAnyOrderAndKeepsTheLast) {
         "{ transparency 0.25 emissiveColor 0.1 0.2 0.3\n shininess 0.5\n"
         "  specularColor 1 1 0 ambientColor 0 0.5 1 diffuseColor 0.9 0.1 0.4\n"
         "  diffuseColor 0.3 0.6 0.7 shininess 1.5 }");
-    EXPECT_EQ(couleur(m.ambientColor), (std::vector<float>{0, 0.5f, 1}));
-    EXPECT_EQ(couleur(m.diffuseColor), (std::vector<float>{0.3f, 0.6f, 0.7f}));
-    EXPECT_EQ(couleur(m.specularColor), (std::vector<float>{1, 1, 0}));
-    EXPECT_EQ(couleur(m.emissiveColor), (std::vector<float>{0.1f, 0.2f, 0.3f}));
+    EXPECT_EQ(v3(m.ambientColor), v3(0, 0.5f, 1));
+    EXPECT_EQ(v3(m.diffuseColor), v3(0.3f, 0.6f, 0.7f));
+    EXPECT_EQ(v3(m.specularColor), v3(1, 1, 0));
+    EXPECT_EQ(v3(m.emissiveColor), v3(0.1f, 0.2f, 0.3f));
     EXPECT_EQ(m.shininess, 1.5f);  // out of range, kept as read
     EXPECT_EQ(m.transparency, 0.25f);
 }
@@ -42,7 +36,7 @@ TEST(Material, unknownFieldCostsExactlyOneNumber) {
     // pair up as a name and its number; "shininess" is read normally after that.
     Material m = lit<Material>("{ radius 3 color 1 0 0 shininess 0.5 diffuseColor 0 0 1 }");
     EXPECT_EQ(m.shininess, 0.5f);
-    EXPECT_EQ(couleur(m.diffuseColor), (std::vector<float>{0, 0, 1}));
+    EXPECT_EQ(v3(m.diffuseColor), v3(0, 0, 1));
     // Names are compared with their case.
     Material casse = lit<Material>("{ Shininess 0.9 }");
     EXPECT_EQ(casse.shininess, 0.2f);
@@ -55,16 +49,16 @@ TEST(Material, numberThatDoesNotScanLeavesTheMemberUnchanged) {
     EXPECT_EQ(m.transparency, 0.4f);
     EXPECT_EQ(m.shininess, 0.2f);
     Material premier = lit<Material>("{ ambientColor xyz 0.5 transparency 0.1 }");
-    EXPECT_EQ(couleur(premier.ambientColor), (std::vector<float>{0.2f, 0.2f, 0.2f}));
+    EXPECT_EQ(v3(premier.ambientColor), v3(0.2f, 0.2f, 0.2f));
     EXPECT_EQ(premier.transparency, 0.1f);
     // A failing green leaves green and blue; the word and the next number form an
     // unknown field.
     Material vert = lit<Material>("{ diffuseColor 0.1 xyz 0.3 shininess 0.5 }");
-    EXPECT_EQ(couleur(vert.diffuseColor), (std::vector<float>{0.1f, 0.8f, 0.8f}));
+    EXPECT_EQ(v3(vert.diffuseColor), v3(0.1f, 0.8f, 0.8f));
     EXPECT_EQ(vert.shininess, 0.5f);
     // The end of the file inside the block keeps what was read.
     Material coupe = lit<Material>("{ emissiveColor 0.5 0.25");
-    EXPECT_EQ(couleur(coupe.emissiveColor), (std::vector<float>{0.5f, 0.25f, 0}));
+    EXPECT_EQ(v3(coupe.emissiveColor), v3(0.5f, 0.25f, 0));
 }
 
 TEST_F(MaterialGL, drawingSetsFrontAndBackWithTheAlphaOfTransparency) {

@@ -34,7 +34,9 @@ inline EtatMateriau materiau(GLenum face = GL_FRONT) {
     return m;
 }
 
-// Four floats as a vector, so that a mismatch prints every component.
+// Three or four floats as a vector, so that a mismatch prints every component.
+inline std::vector<float> v3(const float* f) { return {f[0], f[1], f[2]}; }
+inline std::vector<float> v3(float a, float b, float c) { return {a, b, c}; }
 inline std::vector<float> v4(const GLfloat* f) { return {f[0], f[1], f[2], f[3]}; }
 inline std::vector<float> v4(float a, float b, float c, float d) { return {a, b, c, d}; }
 

@@ -10,19 +10,15 @@
 
 namespace {
 
-// The token a reader left next in the stream ("" at the end).
-std::string resteApres(Noeud* noeud, void (*lecture)(Noeud*, FILE*), const std::string& texte) {
+// Reads a block into noeud; returns the token the reader left next ("" at the end).
+template <class T>
+std::string resteApres(T* noeud, const std::string& texte) {
     FILE* in = flux(texte);
-    lecture(noeud, in);
+    noeud->litChamps(in);
     char mot[256] = "";
     if (fscanf(in, "%255s", mot) != 1) mot[0] = '\0';
     fclose(in);
     return mot;
-}
-
-template <class T>
-void litNoeud(Noeud* n, FILE* in) {
-    static_cast<T*>(n)->litChamps(in);
 }
 
 // Column-major 4x4 matrices, as OpenGL holds them, in double.
@@ -75,10 +71,10 @@ using TransformationsGL = ProprietesGL;
 
 TEST(Transformations, readersTakeTheirOneField) {
     Translation t = lit<Translation>("{ translation 1 -2 3.5 }");
-    EXPECT_EQ(v4(t.translation[0], t.translation[1], t.translation[2], 0), v4(1, -2, 3.5f, 0));
+    EXPECT_EQ(v3(t.translation), v3(1, -2, 3.5f));
     // Zero and negative factors are kept as they are.
     Scale s = lit<Scale>("{\n\tscaleFactor 2 0\n -1\n}");
-    EXPECT_EQ(v4(s.scaleFactor[0], s.scaleFactor[1], s.scaleFactor[2], 0), v4(2, 0, -1, 0));
+    EXPECT_EQ(v3(s.scaleFactor), v3(2, 0, -1));
     // The file gives the axis first, then the angle in radians.
     Rotation r = lit<Rotation>("{ rotation 0 1 0 3.14159 }");
     EXPECT_EQ(v4(r.axis[0], r.axis[1], r.axis[2], r.angle), v4(0, 1, 0, 180));
@@ -95,16 +91,16 @@ TEST(Transformations, defaultsForEmptyOrForeignBlocks) {
     Rotation r = lit<Rotation>("{ }");
     EXPECT_EQ(v4(r.axis[0], r.axis[1], r.axis[2], r.angle), v4(0, 0, 1, 0));
     Scale s = lit<Scale>("{ }");
-    EXPECT_EQ(v4(s.scaleFactor[0], s.scaleFactor[1], s.scaleFactor[2], 0), v4(1, 1, 1, 0));
+    EXPECT_EQ(v3(s.scaleFactor), v3(1, 1, 1));
 
     // An empty block is consumed up to its "}"; a first word other than the field
     // name (here another node's field) ends the reader just after that word.
     Translation t;
-    EXPECT_EQ(resteApres(&t, litNoeud<Translation>, "{ } Cube"), "Cube");
-    EXPECT_EQ(resteApres(&t, litNoeud<Translation>, "{ scaleFactor 4 5 6 }"), "4");
-    EXPECT_EQ(v4(t.translation[0], t.translation[1], t.translation[2], 0), v4(0, 0, 0, 0));
+    EXPECT_EQ(resteApres(&t, "{ } Cube"), "Cube");
+    EXPECT_EQ(resteApres(&t, "{ scaleFactor 4 5 6 }"), "4");
+    EXPECT_EQ(v3(t.translation), v3(0, 0, 0));
     Scale minuscule;
-    EXPECT_EQ(resteApres(&minuscule, litNoeud<Scale>, "{ scalefactor 4 5 6 }"), "4");
+    EXPECT_EQ(resteApres(&minuscule, "{ scalefactor 4 5 6 }"), "4");
     EXPECT_EQ(minuscule.scaleFactor[0], 1.0f);
 }
 
@@ -112,16 +108,16 @@ TEST(Transformations, componentThatDoesNotScanKeepsItsDefault) {
     // The failed number consumes nothing: the next reads fail on the same word and the
     // closing read takes it, leaving the rest of the block to the enclosing reader.
     Translation t;
-    EXPECT_EQ(resteApres(&t, litNoeud<Translation>, "{ translation 1 xyz 3 }"), "3");
-    EXPECT_EQ(v4(t.translation[0], t.translation[1], t.translation[2], 0), v4(1, 0, 0, 0));
+    EXPECT_EQ(resteApres(&t, "{ translation 1 xyz 3 }"), "3");
+    EXPECT_EQ(v3(t.translation), v3(1, 0, 0));
     // An angle that does not scan leaves no turn at all; its word is taken as the
     // closing token, so the real "}" is left over.
     Rotation r;
-    EXPECT_EQ(resteApres(&r, litNoeud<Rotation>, "{ rotation 1 0 0 quart }"), "}");
+    EXPECT_EQ(resteApres(&r, "{ rotation 1 0 0 quart }"), "}");
     EXPECT_EQ(v4(r.axis[0], r.axis[1], r.axis[2], r.angle), v4(1, 0, 0, 0));
     // The end of the file inside the block keeps what was read.
     Scale s = lit<Scale>("{ scaleFactor 3");
-    EXPECT_EQ(v4(s.scaleFactor[0], s.scaleFactor[1], s.scaleFactor[2], 0), v4(3, 1, 1, 0));
+    EXPECT_EQ(v3(s.scaleFactor), v3(3, 1, 1));
 }
 
 TEST_F(TransformationsGL, transformsComposeInFileOrder) {
