@@ -92,14 +92,18 @@ V centreDe(Pixel p) {
     return {((p.i + 0.5) * 2 / largeur - 1) * rapport(), (p.j + 0.5) * 2 / hauteur - 1, 0};
 }
 
-// The sphere's colour at the pixel, and whether the pixel is well inside its outline.
-V sphereEn(Pixel p, bool* dedans) {
+// Distance from the sphere's centre to the pixel's, in radii, as seen on the screen.
+double distanceSphere(Pixel p) {
     V c = centreDe(p);
-    double dx = c.x - centreSphere.x, dy = c.y - centreSphere.y;
-    double d2 = (dx * dx + dy * dy) / (rayonSphere * rayonSphere);
-    *dedans = d2 < 0.6 * 0.6;
-    V normale = {dx / rayonSphere, dy / rayonSphere, sqrt(std::max(1 - d2, 0.0))};
-    return eclairage(sphere, normale);
+    return hypot(c.x - centreSphere.x, c.y - centreSphere.y) / rayonSphere;
+}
+
+// The sphere's colour at a pixel inside its outline, from the normal there.
+V sphereEn(Pixel p) {
+    V c = centreDe(p);
+    V n = {(c.x - centreSphere.x) / rayonSphere, (c.y - centreSphere.y) / rayonSphere, 0};
+    n.z = sqrt(1 - n.x * n.x - n.y * n.y);
+    return eclairage(sphere, n);
 }
 
 // Blending with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA) over what was there.
@@ -170,9 +174,7 @@ TEST_F(Image, litBoxBehindATransparentSphere) {
         V n = tourneBoite(f.normale);
         ASSERT_GT(n.z, 0.3) << f.nom;  // seen from the front
         Pixel p = pixelDe(positionBoite + 0.5 * n);
-        bool sousSphere;
-        sphereEn(p, &sousSphere);
-        ASSERT_FALSE(sousSphere) << f.nom;
+        ASSERT_GT(distanceSphere(p), 1.1) << f.nom;
         V c = eclairage(boite, n);
         if (f.normale.z == 1) couleurAvant = c;
         attend(f.nom, p, c);
@@ -181,10 +183,9 @@ TEST_F(Image, litBoxBehindATransparentSphere) {
     // A point of the front face seen through the sphere: the sphere blended over the
     // face with the alpha 0.6.
     Pixel travers = pixelDe(positionBoite + tourneBoite({0.4, -0.2, 0.5}));
-    bool dedans;
-    V devant = sphereEn(travers, &dedans);
-    ASSERT_TRUE(dedans);
-    attend("sphere over the box", travers, melange(devant, sphere.alpha, couleurAvant));
+    ASSERT_LT(distanceSphere(travers), 0.6);  // away from the outline
+    attend("sphere over the box", travers,
+           melange(sphereEn(travers), sphere.alpha, couleurAvant));
 
     // The sphere over the black background, right of every corner of the box.
     double droiteBoite = -1;
@@ -194,10 +195,9 @@ TEST_F(Image, litBoxBehindATransparentSphere) {
     }
     for (V decalage : {V{0.12, 0.12, 0}, V{0.15, -0.05, 0}}) {
         Pixel p = pixelDe(centreSphere + decalage);
-        V c = sphereEn(p, &dedans);
-        ASSERT_TRUE(dedans);
+        ASSERT_LT(distanceSphere(p), 0.6);
         ASSERT_GT(centreDe(p).x, droiteBoite + 0.05);
-        attend("sphere over the background", p, melange(c, sphere.alpha, {0, 0, 0}));
+        attend("sphere over the background", p, melange(sphereEn(p), sphere.alpha, {0, 0, 0}));
     }
 
     // Nothing drawn: the clear colour.
