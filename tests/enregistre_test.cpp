@@ -290,3 +290,32 @@ TEST(Enregistre, neverWritesOverTheSceneFile) {
     unSeulMessage(enregistrer(), d + "/lien.cpp", "scene file");
     EXPECT_EQ(contenu(d + "/vraie.wrl"), texte);
 }
+
+// "Enregistrer" and orlevan-export share the reader and the generator: for the same
+// scene and count they write the same bytes.
+TEST(Enregistre, menuAndConverterWriteTheSameFile) {
+    std::string d = dossier();
+    const std::string scenes[] = {
+        SCENE_IMBRIQUEE,
+        "#VRML V1.0 ascii\nSeparator { Material { diffuseColor 1 0 0 } "
+        "Translation { translation 1 -2 3 } PointLight { location 0 1 0 } "
+        "Cone { parts (SIDES|BOTTOM) } Cylinder { parts ALL\");//x } }\n",
+        "not a scene\n",
+    };
+    int i = 0;
+    for (const std::string& texte : scenes) {
+        std::string nom = d + "/s" + std::to_string(i++);
+        std::ofstream(nom + ".wrl") << texte;
+        demarre(nom + ".wrl");
+        etatInitialGL();
+        affichage();
+        for (int k = 0; k < 6; ++k) clavier('-', 0, 0);
+        affichage();
+        enregistrer();
+        std::string commande = std::string(ORLEVAN_BUILD_DIR) + "/orlevan-export -n 66 -o " +
+                               nom + ".export " + nom + ".wrl 2>/dev/null";
+        EXPECT_EQ(system(commande.c_str()), 0) << commande;
+        EXPECT_EQ(contenu(nom + ".cpp"), contenu(nom + ".export")) << texte;
+        EXPECT_NE(contenu(nom + ".cpp"), "");
+    }
+}
