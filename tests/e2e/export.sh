@@ -141,6 +141,10 @@ cp maison.wrl t.cpp
 lance 1 t.cpp
 une_ligne "scene named like its output" t.cpp
 pareil maison.wrl t.cpp "scene named like its output"
+cp maison.wrl garde.wrl
+lance 1 -o garde.wrl garde.wrl
+une_ligne "-o the scene itself" garde.wrl
+pareil maison.wrl garde.wrl "-o the scene itself"
 # A derived name longer than 299 characters is refused, not cut.
 long=$(printf 'x%.0s' $(seq 1 200))
 mkdir "$long"; cp maison.wrl "$long/$(printf 'y%.0s' $(seq 1 97))"
