@@ -12,9 +12,11 @@
 #include "scene/Messages.h"
 #include "scene/Scene.h"
 
+#define USAGE "usage: orlevan-export [-n COUNT] [-o OUTPUT] SCENE"
+
 static void usage(FILE* out) {
     fprintf(out,
-            "usage: orlevan-export [-n COUNT] [-o OUTPUT] SCENE\n"
+            USAGE "\n"
             "Writes the VRML 1.0 scene SCENE as C code for OpenGL (one function, scene).\n"
             "  -n COUNT   tessellation count of the shapes, 3 or more (default 72)\n"
             "  -o OUTPUT  output file, - for standard output (default: SCENE cut after\n"
@@ -28,7 +30,8 @@ int main(int argc, char** argv) {
     const char* sortie = nullptr;
     const option longues[] = {{"help", no_argument, nullptr, 'h'}, {nullptr, 0, nullptr, 0}};
     int option;
-    while ((option = getopt_long(argc, argv, "n:o:h", longues, nullptr)) != -1) {
+    opterr = 0;  // a bad option gets one line of our own, not getopt's and the usage
+    while ((option = getopt_long(argc, argv, ":n:o:h", longues, nullptr)) != -1) {
         switch (option) {
         case 'n': {
             char* fin;
@@ -43,11 +46,20 @@ int main(int argc, char** argv) {
         }
         case 'o': sortie = optarg; break;
         case 'h': usage(stdout); return 0;
-        default: usage(stderr); return 2;
+        case ':':
+            avertit("option -%c needs a value; " USAGE, optopt);
+            return 2;
+        default: {
+            // A long option is the word just read; a short one may sit in a group.
+            const char* mot = argv[optind - 1];
+            if (strncmp(mot, "--", 2) == 0 || !optopt) avertit("bad option %s; " USAGE, mot);
+            else avertit("bad option -%c; " USAGE, optopt);
+            return 2;
+        }
         }
     }
     if (optind != argc - 1) {
-        usage(stderr);
+        avertit("%s; " USAGE, optind == argc ? "no SCENE given" : "only one SCENE is read");
         return 2;
     }
     const char* chemin = argv[optind];
