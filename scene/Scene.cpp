@@ -14,14 +14,14 @@ int nbFacettes = 0;
 Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
     FILE* in = fopen(chemin, "r");
     if (!in) {
-        avertit("cannot open %s: %s; the scene is empty", chemin, strerror(errno));
+        avertit("cannot open %s: %s", chemin, strerror(errno));
         return;
     }
     // Read once, straight through: a named pipe works like a file. Folders and
     // devices such as /dev/zero would never give a token or never end.
     struct stat etat;
     if (fstat(fileno(in), &etat) != 0 || !(S_ISREG(etat.st_mode) || S_ISFIFO(etat.st_mode))) {
-        avertit("cannot read %s: not a regular file or a pipe; the scene is empty", chemin);
+        avertit("cannot read %s: not a regular file or a pipe", chemin);
         fclose(in);
         return;
     }
