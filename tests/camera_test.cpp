@@ -51,8 +51,8 @@ TEST(CameraLecture, orientationIsWrittenAxisFirst) {
 
 TEST(CameraLecture, foreignFieldCostsExactlyOneNumber) {
     // Each camera takes the other's height field for a foreign one.
-    OrthographicCamera o =
-        lit<OrthographicCamera>("{ position 1 2 3 heightAngle 9 nearDistance 4 height 6 }");
+    OrthographicCamera o = lit<OrthographicCamera>(
+        "{ position 1 2 3 heightAngle 9 nearDistance 4 height 6 }");
     EXPECT_EQ(o.height, 6);
     EXPECT_EQ(o.position[2], 3);
     PerspectiveCamera p = lit<PerspectiveCamera>("{ height 9 heightAngle 1 Height 8 }");
@@ -119,14 +119,6 @@ protected:
     void TearDown() override { vueAZero(); }
 };
 
-// The user's view transform, as the cameras put it after their own.
-Matrice vueUtilisateur() {
-    return translation(translationVueX, translationVueY, 0) * rotation(rotationVueX, 1, 0, 0) *
-           rotation(rotationVueY, 0, 1, 0) * rotation(rotationVueZ, 0, 0, 1) *
-           echelle(echelleVue) * rotation(angleToucheX, 1, 0, 0) *
-           rotation(angleToucheY, 0, 1, 0) * rotation(angleToucheZ, 0, 0, 1);
-}
-
 TEST_F(CameraDessin, defaultOrthographicLooksDownMinusZFromOne) {
     glMatrixMode(GL_PROJECTION);
     glOrtho(-3, 3, -3, 3, -3, 3);  // replaced, not multiplied
@@ -134,8 +126,8 @@ TEST_F(CameraDessin, defaultOrthographicLooksDownMinusZFromOne) {
     glTranslatef(4, 4, 4);
     OrthographicCamera c;
     c.dessine();
-    EXPECT_TRUE(matriceCourante(GL_PROJECTION_MATRIX,
-                                ortho(-w / h, w / h, -1, 1, -1000, 1000)));
+    EXPECT_TRUE(
+        matriceCourante(GL_PROJECTION_MATRIX, ortho(-w / h, w / h, -1, 1, -1000, 1000)));
     EXPECT_TRUE(matriceCourante(GL_MODELVIEW_MATRIX, translation(0, 0, -1)));
     GLint mode;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
@@ -144,8 +136,8 @@ TEST_F(CameraDessin, defaultOrthographicLooksDownMinusZFromOne) {
 }
 
 TEST_F(CameraDessin, placedOrthographicPutsTheUserViewOnTop) {
-    OrthographicCamera c = lit<OrthographicCamera>(
-        "{ position 0 0 5 orientation 0 1 0 1.5708 height 4 }");
+    OrthographicCamera c =
+        lit<OrthographicCamera>("{ position 0 0 5 orientation 0 1 0 1.5708 height 4 }");
     rotationVueX = 15, rotationVueY = -30, translationVueY = 0.2f, echelleVue = 2;
     angleToucheY = 180;
     c.dessine();
@@ -153,16 +145,16 @@ TEST_F(CameraDessin, placedOrthographicPutsTheUserViewOnTop) {
                                 ortho(-2 * w / h, 2 * w / h, -2, 2, -1000, 1000)));
     // A quarter turn: the view turns by about -90 degrees about Y, after the move.
     EXPECT_NEAR(degres(1.5708f), 90.0, 1e-3);
-    EXPECT_TRUE(matriceCourante(GL_MODELVIEW_MATRIX, rotation(-degres(1.5708f), 0, 1, 0) *
-                                                         translation(0, 0, -5) *
-                                                         vueUtilisateur()));
+    EXPECT_TRUE(matriceCourante(
+        GL_MODELVIEW_MATRIX,
+        rotation(-degres(1.5708f), 0, 1, 0) * translation(0, 0, -5) * vueAttendue()));
 }
 
 TEST_F(CameraDessin, perspectiveUsesTheHeightAngleInDegrees) {
     PerspectiveCamera defaut;
     defaut.dessine();
-    EXPECT_TRUE(matriceCourante(GL_PROJECTION_MATRIX,
-                                perspective(degres(2), w / h, 1, 1000)));
+    EXPECT_TRUE(
+        matriceCourante(GL_PROJECTION_MATRIX, perspective(degres(2), w / h, 1, 1000)));
     PerspectiveCamera droit = lit<PerspectiveCamera>(
         "{ heightAngle 1.5708 position 1 2 3 orientation 1 1 0 -0.5 }");
     angleToucheZ = 90, translationVueX = -0.4f;
@@ -173,16 +165,17 @@ TEST_F(CameraDessin, perspectiveUsesTheHeightAngleInDegrees) {
     glGetFloatv(GL_PROJECTION_MATRIX, m);
     EXPECT_NEAR(m[5], 1.0, 1e-4);  // about 90 degrees: y scaled by cot 45
     glMatrixMode(GL_MODELVIEW);
-    EXPECT_TRUE(matriceCourante(GL_MODELVIEW_MATRIX, rotation(-degres(-0.5f), 1, 1, 0) *
-                                                         translation(-1, -2, -3) *
-                                                         vueUtilisateur()));
+    EXPECT_TRUE(matriceCourante(
+        GL_MODELVIEW_MATRIX,
+        rotation(-degres(-0.5f), 1, 1, 0) * translation(-1, -2, -3) * vueAttendue()));
     EXPECT_NO_GL_ERROR();
 }
 
 TEST_F(CameraDessin, cameraInASeparatorKeepsOnlyItsProjectionAfterIt) {
     Scene* avant = sceneCourante;
     sceneCourante = sceneDepuis(
-        "#VRML V1.0 ascii\nSeparator { OrthographicCamera { position 1 0 5 height 6 } }\n");
+        "#VRML V1.0 ascii\n"
+        "Separator { OrthographicCamera { position 1 0 5 height 6 } }\n");
     auto* sep = dynamic_cast<Separator*>(sceneCourante->noeuds->tete->noeud);
     ASSERT_NE(sep, nullptr);
     Sonde* dedans = new Sonde;
@@ -195,9 +188,10 @@ TEST_F(CameraDessin, cameraInASeparatorKeepsOnlyItsProjectionAfterIt) {
     ASSERT_EQ(apres->vue, 1);
     Matrice projection = ortho(-3 * w / h, 3 * w / h, -3, 3, -1000, 1000);
     EXPECT_TRUE(memeMatrice(dedans->projection, projection));
-    EXPECT_TRUE(memeMatrice(dedans->modelview, translation(-1, 0, -5) * vueUtilisateur()));
+    EXPECT_TRUE(
+        memeMatrice(dedans->modelview, translation(-1, 0, -5) * vueAttendue()));
     // After the Separator: the viewer's own view again, under the camera's projection.
-    EXPECT_TRUE(memeMatrice(apres->modelview, vueUtilisateur()));
+    EXPECT_TRUE(memeMatrice(apres->modelview, vueAttendue()));
     EXPECT_TRUE(memeMatrice(apres->projection, projection));
 
     // A drag started after such a frame pans by the camera's projection.
@@ -242,8 +236,8 @@ TEST(CameraExport, defaultPerspectiveBlock) {
 }
 
 TEST(CameraExport, placedCamerasWriteTheInverseOfTheirPlacement) {
-    OrthographicCamera o = lit<OrthographicCamera>(
-        "{ position 0 0 5 orientation 0 1 0 1.5708 height 0.5 }");
+    OrthographicCamera o =
+        lit<OrthographicCamera>("{ position 0 0 5 orientation 0 1 0 1.5708 height 0.5 }");
     std::string texte = exporteTexte(o);
     EXPECT_NE(texte.find("    glOrtho(-0.500000F*w/2.0F/l,0.500000F*w/2.0F/l,"
                          "-0.500000F/2.0F,0.500000F/2.0F,-1000.0,1000.0);\n"),
@@ -271,9 +265,10 @@ TEST(CameraExport, negativeHeightStillGivesNumbers) {
                                    "3.000000F/2.0F,-3.000000F/2.0F,-1000.0,1000.0);\n"),
               std::string::npos);
     OrthographicCamera zero = lit<OrthographicCamera>("{ height 0 }");
-    EXPECT_NE(exporteTexte(zero).find("    glOrtho(-0.000000F*w/2.0F/l,0.000000F*w/2.0F/l,"
-                                      "-0.000000F/2.0F,0.000000F/2.0F,-1000.0,1000.0);\n"),
-              std::string::npos);
+    EXPECT_NE(
+        exporteTexte(zero).find("    glOrtho(-0.000000F*w/2.0F/l,0.000000F*w/2.0F/l,"
+                                "-0.000000F/2.0F,0.000000F/2.0F,-1000.0,1000.0);\n"),
+        std::string::npos);
 }
 
 }  // namespace

@@ -22,15 +22,15 @@ inline Retours retours;
 // Callbacks on the test window that call the view handlers and record their result,
 // and a display callback that draws nothing (the tests draw when they choose).
 inline void enregistreEnregistreurs() {
-    glutMouseFunc([](int b, int e, int x, int y) { retours.souris = sourisManip(b, e, x, y); });
+    glutMouseFunc(
+        [](int b, int e, int x, int y) { retours.souris = sourisManip(b, e, x, y); });
     glutMotionFunc([](int x, int y) { retours.mouvement = mouvementManip(x, y); });
     glutKeyboardFunc(
         [](unsigned char t, int x, int y) { retours.touche = toucheManip(t, x, y); });
-    glutSpecialFunc(
-        [](int t, int x, int y) {
-            retours.codeSpecial = t;
-            retours.toucheSpeciale = toucheSpecialeManip(t, x, y);
-        });
+    glutSpecialFunc([](int t, int x, int y) {
+        retours.codeSpecial = t;
+        retours.toucheSpeciale = toucheSpecialeManip(t, x, y);
+    });
     glutDisplayFunc([] {});
     glutMainLoopEvent();  // whatever the window had pending (map, expose)
     retours = Retours();

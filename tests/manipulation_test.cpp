@@ -145,7 +145,8 @@ TEST_F(Manipulation, modeChangesInTheMiddleOfADrag) {
 
 // The zoom factor of one step, as the viewer forms it.
 float facteurZoom(int pixels) {
-    return static_cast<float>(pow(static_cast<double>(1.02f), static_cast<double>(pixels / 5.0f)));
+    return static_cast<float>(
+        pow(static_cast<double>(1.02f), static_cast<double>(pixels / 5.0f)));
 }
 
 TEST_F(Manipulation, zoomDownThenUpRestoresTheFactor) {
@@ -298,8 +299,8 @@ TEST_F(Manipulation, ctrlKeysJumpToPresetViewsKeepingPanAndZoom) {
 
 TEST_F(Manipulation, arrowAndPageKeysTurnByTheModesStep) {
     // One degree plain, ten with Alt; Shift+Ctrl and Ctrl+Alt turn by one as well.
-    const std::pair<unsigned, float> pas[] = {{0, 1}, {ALT, 10}, {SHIFT | CTRL, 1},
-                                              {CTRL | ALT, 1}, {SHIFT | CTRL | ALT, 1}};
+    const std::pair<unsigned, float> pas[] = {
+        {0, 1}, {ALT, 10}, {SHIFT | CTRL, 1}, {CTRL | ALT, 1}, {SHIFT | CTRL | ALT, 1}};
     for (auto [m, p] : pas) {
         vueAZero();
         envoieTouche(XK_Up, m);
@@ -326,8 +327,8 @@ TEST_F(Manipulation, arrowAndPageKeysTurnByTheModesStep) {
 TEST_F(Manipulation, otherSpecialKeysAreNotTaken) {
     // Function keys, Home, End, Insert, and the modifier keys themselves, which
     // freeglut reports as special keys 112 to 117.
-    const KeySym autres[] = {XK_F1,      XK_F12,       XK_Home,      XK_End,
-                             XK_Insert,  XK_Shift_L,   XK_Shift_R,   XK_Control_L,
+    const KeySym autres[] = {XK_F1,        XK_F12,     XK_Home,    XK_End,
+                             XK_Insert,    XK_Shift_L, XK_Shift_R, XK_Control_L,
                              XK_Control_R, XK_Alt_L};
     for (unsigned m : {0u, SHIFT, CTRL, ALT, CTRL | ALT}) {
         for (KeySym k : autres) {
@@ -367,24 +368,16 @@ TEST_F(Manipulation, spinTurnsTenDegreesASecondTimesTheSpeed) {
     rotationAuto = 0;
 }
 
-// appliqueVue then appliqueAnglesTouches, as the viewer and the cameras apply them.
-Matrice vueAttendue() {
-    return translation(translationVueX, translationVueY, 0) * rotation(rotationVueX, 1, 0, 0) *
-           rotation(rotationVueY, 0, 1, 0) * rotation(rotationVueZ, 0, 0, 1) *
-           echelle(echelleVue) * rotation(angleToucheX, 1, 0, 0) *
-           rotation(angleToucheY, 0, 1, 0) * rotation(angleToucheZ, 0, 0, 1);
-}
-
 TEST_F(Manipulation, viewTransformMultipliesTheCurrentMatrix) {
     rotationVueX = 30, rotationVueY = -45, rotationVueZ = 100;
     translationVueX = 0.3f, translationVueY = -0.7f, echelleVue = 1.5f;
     angleToucheX = 12, angleToucheY = 180, angleToucheZ = -2;
     glTranslatef(1, 2, 3);
     appliqueVue();
-    EXPECT_TRUE(matriceCourante(
-        GL_MODELVIEW_MATRIX, translation(1, 2, 3) * translation(0.3f, -0.7f, 0) *
-                                 rotation(30, 1, 0, 0) * rotation(-45, 0, 1, 0) *
-                                 rotation(100, 0, 0, 1) * echelle(1.5f)));
+    EXPECT_TRUE(matriceCourante(GL_MODELVIEW_MATRIX,
+                                translation(1, 2, 3) * translation(0.3f, -0.7f, 0) *
+                                    rotation(30, 1, 0, 0) * rotation(-45, 0, 1, 0) *
+                                    rotation(100, 0, 0, 1) * echelle(1.5f)));
     glLoadIdentity();
     appliqueVue();
     appliqueAnglesTouches();
@@ -401,9 +394,11 @@ TEST_F(Manipulation, frameDrawsTheSceneUnderTheViewTransform) {
     affichage();
     ASSERT_EQ(sonde->vue, 1);
     EXPECT_TRUE(memeMatrice(sonde->modelview, vueAttendue()));
-    double r = glutGet(GLUT_WINDOW_WIDTH) / static_cast<double>(glutGet(GLUT_WINDOW_HEIGHT));
+    double r =
+        glutGet(GLUT_WINDOW_WIDTH) / static_cast<double>(glutGet(GLUT_WINDOW_HEIGHT));
     EXPECT_TRUE(memeMatrice(sonde->projection, ortho(-r, r, -1, 1, -12, 12)));
-    EXPECT_TRUE(matriceCourante(GL_MODELVIEW_MATRIX, identite()));  // popped after the frame
+    EXPECT_TRUE(
+        matriceCourante(GL_MODELVIEW_MATRIX, identite()));  // popped after the frame
     sceneCourante = avant;
 }
 

@@ -1,6 +1,6 @@
 // 4x4 matrices computed in the tests from the formulas of the OpenGL calls, to check
-// the matrices the view transform and the cameras leave, and a probe node that notes
-// both matrices at its place in the traversal.
+// the matrices that the view transform and the cameras leave, and a probe node that
+// notes both matrices at its place in the traversal.
 #ifndef ORLEVAN_TESTS_MATRICES_H
 #define ORLEVAN_TESTS_MATRICES_H
 
@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "scene/Noeud.h"
+#include "viewer/Manipulation.h"
 
 // Column-major, as glGetFloatv returns it; m[c * 4 + r] is row r, column c.
 using Matrice = std::array<double, 16>;
@@ -22,7 +23,9 @@ inline Matrice depuisLignes(std::array<std::array<double, 4>, 4> l) {
     return m;
 }
 
-inline Matrice identite() { return depuisLignes({{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}}); }
+inline Matrice identite() {
+    return depuisLignes({{{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}}});
+}
 
 inline Matrice operator*(const Matrice& a, const Matrice& b) {
     Matrice m{};
@@ -67,6 +70,16 @@ inline Matrice perspective(double fovy, double aspect, double n, double f) {
                           {0, 0, -1, 0}}});
 }
 
+// The user's view transform from the current globals, as appliqueVue then
+// appliqueAnglesTouches multiply it onto the current matrix.
+inline Matrice vueAttendue() {
+    return translation(translationVueX, translationVueY, 0) *
+           rotation(rotationVueX, 1, 0, 0) * rotation(rotationVueY, 0, 1, 0) *
+           rotation(rotationVueZ, 0, 0, 1) * echelle(echelleVue) *
+           rotation(angleToucheX, 1, 0, 0) * rotation(angleToucheY, 0, 1, 0) *
+           rotation(angleToucheZ, 0, 0, 1);
+}
+
 // Element by element, within a tolerance relative to the larger of 1 and the value.
 inline ::testing::AssertionResult memeMatrice(const float* lue, const Matrice& attendue,
                                               double tolerance = 1e-5) {
@@ -80,7 +93,8 @@ inline ::testing::AssertionResult memeMatrice(const float* lue, const Matrice& a
     return ::testing::AssertionSuccess();
 }
 
-inline ::testing::AssertionResult matriceCourante(GLenum quelle, const Matrice& attendue) {
+inline ::testing::AssertionResult matriceCourante(GLenum quelle,
+                                                  const Matrice& attendue) {
     float m[16];
     glGetFloatv(quelle, m);
     return memeMatrice(m, attendue);

@@ -36,37 +36,33 @@ Separator {
 WRL
 
 lance "$TRAVAIL/camera.wrl"
-vue="$TRAVAIL/camera.png"
-attends_stable "$vue"
-[ "$(non_noirs "$vue")" -gt 1000 ] || echec "the camera does not see the shapes"
+attends_stable camera
+[ "$(non_noirs camera)" -gt 1000 ] || echec "the camera does not see the shapes"
 # Still under the user's view: a Shift + drag turns it, Ctrl + Left resets it.
 glisse shift 100 100 2 1 10
-attends_stable "$TRAVAIL/camera-tournee.png"
-[ "$(ecart "$vue" "$TRAVAIL/camera-tournee.png")" -gt 200 ] || echec "Shift+drag did not turn the camera's view"
+attends_stable camera_tournee
+differe camera camera_tournee 200 "Shift+drag did not turn the camera's view"
 xdotool key ctrl+Left
-attends_stable "$TRAVAIL/camera-remise.png"
-[ "$(ecart "$vue" "$TRAVAIL/camera-remise.png")" = 0 ] || echec "Ctrl+Left did not restore the camera's view"
+attends_stable camera_remise
+pareil camera camera_remise 0 "Ctrl+Left did not restore the camera's view"
 quitte
 
 lance "$TRAVAIL/main.wrl"
-attends_stable "$TRAVAIL/main.png"
-ecarts=$(ecart "$vue" "$TRAVAIL/main.png")
-echo "camera against hand-made transforms: $ecarts pixels differ"
-[ "$ecarts" = 0 ] || echec "the camera's picture differs from the hand-made one"
+attends_stable main
+pareil camera main 0 "the camera's picture differs from the hand-made one"
 quitte
 
-# A perspective camera backed off along Z sees the shapes at the origin, and pans.
+# A perspective camera backed off along Z sees the cube at the origin, and pans.
 cat >"$TRAVAIL/perspective.wrl" <<'WRL'
 #VRML V1.0 ascii
 PerspectiveCamera { position 0 0 5 heightAngle 0.5 }
 Separator { Material { diffuseColor 0.3 0.8 0.3 } Cube { width 1 height 1 depth 1 } }
 WRL
 lance "$TRAVAIL/perspective.wrl"
-attends_stable "$TRAVAIL/perspective.png"
-[ "$(non_noirs "$TRAVAIL/perspective.png")" -gt 1000 ] || echec "the perspective camera sees nothing"
+attends_stable perspective
+[ "$(non_noirs perspective)" -gt 1000 ] || echec "the perspective camera sees nothing"
 glisse alt 100 100 3 0 10
-attends_stable "$TRAVAIL/perspective-pan.png"
-[ "$(ecart "$TRAVAIL/perspective.png" "$TRAVAIL/perspective-pan.png")" -gt 200 ] \
-  || echec "Alt+drag did not pan the perspective view"
+attends_stable perspective_pan
+differe perspective perspective_pan 200 "Alt+drag did not pan the perspective view"
 quitte
 echo "camera: ok"

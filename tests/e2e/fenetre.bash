@@ -23,29 +23,30 @@ echec() { echo "FAIL: $*" >&2; exit 1; }
 lance() {
   "$VISIONNEUSE" "$1" >"$TRAVAIL/sortie.txt" 2>&1 &
   PID=$!
-  FENETRE=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orlevan - ' | head -n1)
+  FENETRE=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orlevan - ' |
+            head -n1)
   [ -n "$FENETRE" ] || echec "no window for $1"
   xdotool windowfocus --sync "$FENETRE"
-  attends_stable "$TRAVAIL/premiere.png"
+  attends_stable premiere
 }
 
-# Screenshot of the window's inside.
-capture() { import -silent -window "$FENETRE" "$1"; }
+# Pictures go by name into the work folder: "depart" is $TRAVAIL/depart.png.
+image() { echo "$TRAVAIL/$1.png"; }
 
-# Number of pixels that differ between two pictures.
-ecart() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+# Screenshot of the window's inside, at once.
+capture() { import -silent -window "$FENETRE" "$(image "$1")"; }
 
 # Screenshot once the picture has stopped changing (the redraws of the last input
 # are done): two captures in a row alike. Plain PPM files, so that alike pictures
 # are alike files.
 attends_stable() {
   local avant="$TRAVAIL/stable-avant.ppm" apres="$TRAVAIL/stable-apres.ppm"
-  capture "ppm:$avant"
+  import -silent -window "$FENETRE" "ppm:$avant"
   for _ in $(seq 50); do
     sleep 0.1
-    capture "ppm:$apres"
+    import -silent -window "$FENETRE" "ppm:$apres"
     if cmp -s "$avant" "$apres"; then
-      convert "$apres" "$1"
+      convert "$apres" "$(image "$1")"
       return 0
     fi
     mv "$apres" "$avant"
@@ -53,9 +54,26 @@ attends_stable() {
   echec "the picture never settled"
 }
 
+# Number of pixels that differ between two pictures.
+ecart() { compare -metric AE "$(image "$1")" "$(image "$2")" null: 2>&1 || true; }
+
+# differe A B N MESSAGE: more than N pixels differ, else fail with the message.
+differe() {
+  local n
+  n=$(ecart "$1" "$2")
+  [ "$n" -gt "$3" ] || echec "$4 ($n pixels differ between $1 and $2)"
+}
+
+# pareil A B N MESSAGE: at most N pixels differ, else fail with the message.
+pareil() {
+  local n
+  n=$(ecart "$1" "$2")
+  [ "$n" -le "$3" ] || echec "$4 ($n pixels differ between $1 and $2)"
+}
+
 # Pixels that are not the black background: proof that something was drawn.
 non_noirs() {
-  convert "$1" -fill white +opaque black -fill black -opaque black -format '%[fx:int(mean*w*h)]' info:
+  convert "$(image "$1")" -fill white +opaque black -format '%[fx:int(mean*w*h)]' info:
 }
 
 # Processor time of the viewer so far, in clock ticks (user plus system, all threads).
