@@ -18,8 +18,9 @@ trap 'if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi; rm -rf "$TRAVA
 
 echec() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts the viewer on a scene file and waits for its window and its first frame.
-# Sets PID and FENETRE.
+# Starts the viewer on a scene file and waits for its window and its first frame
+# (the scenes of these scripts all draw something; the window maps black before
+# that). Sets PID and FENETRE.
 lance() {
   "$VISIONNEUSE" "$1" >"$TRAVAIL/sortie.txt" 2>&1 &
   PID=$!
@@ -27,7 +28,12 @@ lance() {
             head -n1)
   [ -n "$FENETRE" ] || echec "no window for $1"
   xdotool windowfocus --sync "$FENETRE"
-  attends_stable premiere
+  for _ in $(seq 100); do
+    capture premiere
+    [ "$(non_noirs premiere)" -gt 0 ] && return 0
+    sleep 0.2
+  done
+  echec "nothing drawn in $1"
 }
 
 # Pictures go by name into the work folder: "depart" is $TRAVAIL/depart.png.
@@ -36,20 +42,23 @@ image() { echo "$TRAVAIL/$1.png"; }
 # Screenshot of the window's inside, at once.
 capture() { import -silent -window "$FENETRE" "$(image "$1")"; }
 
-# Screenshot once the picture has stopped changing (the redraws of the last input
-# are done): two captures in a row alike. Plain PPM files, so that alike pictures
-# are alike files.
+# Screenshot once the viewer has done with the last input: two captures in a row
+# alike, and no processor time used between them (an idle viewer uses none), so
+# that a slow frame is not taken for the last one. Plain PPM files, so that alike
+# pictures are alike files.
 attends_stable() {
-  local avant="$TRAVAIL/stable-avant.ppm" apres="$TRAVAIL/stable-apres.ppm"
+  local avant="$TRAVAIL/stable-avant.ppm" apres="$TRAVAIL/stable-apres.ppm" cpu
+  cpu=$(temps_cpu)
   import -silent -window "$FENETRE" "ppm:$avant"
   for _ in $(seq 50); do
     sleep 0.1
     import -silent -window "$FENETRE" "ppm:$apres"
-    if cmp -s "$avant" "$apres"; then
+    if cmp -s "$avant" "$apres" && [ "$(temps_cpu)" = "$cpu" ]; then
       convert "$apres" "$(image "$1")"
       return 0
     fi
     mv "$apres" "$avant"
+    cpu=$(temps_cpu)
   done
   echec "the picture never settled"
 }
