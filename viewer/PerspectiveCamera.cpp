@@ -14,8 +14,8 @@ void PerspectiveCamera::dessine() {
     glLoadIdentity();
     int w = glutGet(GLUT_WINDOW_WIDTH);
     int l = glutGet(GLUT_WINDOW_HEIGHT);
-    gluPerspective(static_cast<float>(enDegres(heightAngle)), static_cast<float>(w) / l, 1.0,
-                   1000.0);
+    // The angle stays in double: gluPerspective takes it as such.
+    gluPerspective(enDegres(heightAngle), static_cast<float>(w) / l, 1.0, 1000.0);
     placeCamera(orientation, position);
 }
 

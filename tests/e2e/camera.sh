@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A scene seen through an orthographic camera placed at (0, 0, 5) and turned a quarter
+# turn about Y shows the same picture as the scene without a camera, moved by hand
+# by the inverse turn and move in a Separator. The camera's volume has the viewer's
+# height (2) and width, and differs only in depth (-1000 to 1000 against -12 to 12),
+# which leaves the picture alone: the view transforms are the same matrices, applied
+# in the same order (the user's view is the identity here). Camera scenes still
+# follow the mouse.
+source "$ORLEVAN_SOURCE_DIR/tests/e2e/fenetre.bash"
+
+formes='
+Separator {
+  Translation { translation -3 0.3 5.4 }
+  Material { diffuseColor 0.9 0.2 0.2 }
+  Cube { width 0.6 height 0.3 depth 0.2 }
+}
+Separator {
+  Translation { translation -6 -0.3 4.6 }
+  Material { diffuseColor 0.2 0.5 0.9 }
+  Cone { bottomRadius 0.3 height 0.6 }
+}'
+# The camera looks along -X from (0, 0, 5): the shapes lie in front of it, and
+# outside the view of an unturned one.
+cat >"$TRAVAIL/camera.wrl" <<WRL
+#VRML V1.0 ascii
+OrthographicCamera { position 0 0 5 orientation 0 1 0 1.5708 }
+$formes
+WRL
+cat >"$TRAVAIL/main.wrl" <<WRL
+#VRML V1.0 ascii
+Separator {
+  Rotation { rotation 0 1 0 -1.5708 }
+  Translation { translation 0 0 -5 }
+  $formes
+}
+WRL
+
+lance "$TRAVAIL/camera.wrl"
+attends_stable camera
+[ "$(non_noirs camera)" -gt 1000 ] || echec "the camera does not see the shapes"
+# Still under the user's view: a Shift + drag turns it, Ctrl + Left resets it.
+glisse shift 100 100 2 1 10
+attends_stable camera_tournee
+differe camera camera_tournee 200 "Shift+drag did not turn the camera's view"
+xdotool key ctrl+Left
+attends_stable camera_remise
+pareil camera camera_remise 0 "Ctrl+Left did not restore the camera's view"
+quitte
+
+lance "$TRAVAIL/main.wrl"
+attends_stable main
+pareil camera main 0 "the camera's picture differs from the hand-made one"
+quitte
+
+# A perspective camera backed off along Z sees the cube at the origin, and pans.
+cat >"$TRAVAIL/perspective.wrl" <<'WRL'
+#VRML V1.0 ascii
+PerspectiveCamera { position 0 0 5 heightAngle 0.5 }
+Separator { Material { diffuseColor 0.3 0.8 0.3 } Cube { width 1 height 1 depth 1 } }
+WRL
+lance "$TRAVAIL/perspective.wrl"
+attends_stable perspective
+[ "$(non_noirs perspective)" -gt 1000 ] || echec "the perspective camera sees nothing"
+glisse alt 100 100 3 0 10
+attends_stable perspective_pan
+differe perspective perspective_pan 200 "Alt+drag did not pan the perspective view"
+quitte
+echo "camera: ok"
