@@ -184,15 +184,15 @@ TEST_F(CameraDessin, cameraInASeparatorKeepsOnlyItsProjectionAfterIt) {
     sceneCourante->noeuds->ajoute(apres);
     rotationVueZ = 40, echelleVue = 0.5f;
     affichage();
-    ASSERT_EQ(dedans->vue, 1);
-    ASSERT_EQ(apres->vue, 1);
+    ASSERT_EQ(dedans->fois, 1);
+    ASSERT_EQ(apres->fois, 1);
     Matrice projection = ortho(-3 * w / h, 3 * w / h, -3, 3, -1000, 1000);
-    EXPECT_TRUE(memeMatrice(dedans->projection, projection));
+    EXPECT_TRUE(memeMatrice(dedans->releve.projection, projection));
     EXPECT_TRUE(
-        memeMatrice(dedans->modelview, translation(-1, 0, -5) * vueAttendue()));
+        memeMatrice(dedans->releve.matrice, translation(-1, 0, -5) * vueAttendue()));
     // After the Separator: the viewer's own view again, under the camera's projection.
-    EXPECT_TRUE(memeMatrice(apres->modelview, vueAttendue()));
-    EXPECT_TRUE(memeMatrice(apres->projection, projection));
+    EXPECT_TRUE(memeMatrice(apres->releve.matrice, vueAttendue()));
+    EXPECT_TRUE(memeMatrice(apres->releve.projection, projection));
 
     // A drag started after such a frame pans by the camera's projection.
     enregistreEnregistreurs();

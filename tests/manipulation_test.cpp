@@ -392,11 +392,11 @@ TEST_F(Manipulation, frameDrawsTheSceneUnderTheViewTransform) {
     sceneCourante->noeuds->ajoute(sonde);
     rotationVueY = 20, echelleVue = 0.5f, translationVueX = 0.1f, angleToucheZ = 90;
     affichage();
-    ASSERT_EQ(sonde->vue, 1);
-    EXPECT_TRUE(memeMatrice(sonde->modelview, vueAttendue()));
+    ASSERT_EQ(sonde->fois, 1);
+    EXPECT_TRUE(memeMatrice(sonde->releve.matrice, vueAttendue()));
     double r =
         glutGet(GLUT_WINDOW_WIDTH) / static_cast<double>(glutGet(GLUT_WINDOW_HEIGHT));
-    EXPECT_TRUE(memeMatrice(sonde->projection, ortho(-r, r, -1, 1, -12, 12)));
+    EXPECT_TRUE(memeMatrice(sonde->releve.projection, ortho(-r, r, -1, 1, -12, 12)));
     EXPECT_TRUE(
         matriceCourante(GL_MODELVIEW_MATRIX, identite()));  // popped after the frame
     sceneCourante = avant;

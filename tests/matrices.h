@@ -1,6 +1,5 @@
 // 4x4 matrices computed in the tests from the formulas of the OpenGL calls, to check
-// the matrices that the view transform and the cameras leave, and a probe node that
-// notes both matrices at its place in the traversal.
+// the matrices that the view transform and the cameras leave.
 #ifndef ORLEVAN_TESTS_MATRICES_H
 #define ORLEVAN_TESTS_MATRICES_H
 
@@ -11,6 +10,7 @@
 #include <cmath>
 
 #include "scene/Noeud.h"
+#include "tests/sonde.h"
 #include "viewer/Manipulation.h"
 
 // Column-major, as glGetFloatv returns it; m[c * 4 + r] is row r, column c.
@@ -100,17 +100,5 @@ inline ::testing::AssertionResult matriceCourante(GLenum quelle,
     return memeMatrice(m, attendue);
 }
 
-// A node that notes the two matrices in force where the traversal meets it.
-class Sonde : public Noeud {
-public:
-    float modelview[16] = {};
-    float projection[16] = {};
-    int vue = 0;  // times drawn
-    void dessine() override {
-        glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-        glGetFloatv(GL_PROJECTION_MATRIX, projection);
-        ++vue;
-    }
-};
 
 #endif

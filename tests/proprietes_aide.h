@@ -12,26 +12,12 @@
 #include "scene/ListeNoeuds.h"
 #include "scene/Separator.h"
 #include "tests/aide.h"
+#include "tests/sonde.h"
 
 // A node read from its block text, on the heap so that a list can hold it.
 template <class T>
 T* nouveau(const std::string& bloc) {
     return new T(lit<T>(bloc));
-}
-
-// The front material, as the Separator saves it.
-struct EtatMateriau {
-    GLfloat diffuse[4], ambient[4], specular[4], emission[4], shininess[1];
-};
-
-inline EtatMateriau materiau(GLenum face = GL_FRONT) {
-    EtatMateriau m;
-    glGetMaterialfv(face, GL_DIFFUSE, m.diffuse);
-    glGetMaterialfv(face, GL_AMBIENT, m.ambient);
-    glGetMaterialfv(face, GL_SPECULAR, m.specular);
-    glGetMaterialfv(face, GL_EMISSION, m.emission);
-    glGetMaterialfv(face, GL_SHININESS, m.shininess);
-    return m;
 }
 
 // Three or four floats as a vector, so that a mismatch prints every component.
@@ -46,33 +32,6 @@ inline std::vector<float> parametre(GLenum lumiere, GLenum nom) {
     glGetLightfv(lumiere, nom, v);
     return v4(v);
 }
-
-// Which of GL_LIGHT1 to GL_LIGHT7 are on, as a string of 0 and 1 ("1100000").
-inline std::string lumieresAllumees() {
-    std::string s;
-    for (GLenum l = GL_LIGHT1; l <= GL_LIGHT7; ++l) s += glIsEnabled(l) ? '1' : '0';
-    return s;
-}
-
-// What a probe saw when it was drawn.
-struct Releve {
-    GLfloat matrice[16];
-    EtatMateriau materiau;
-    std::string lumieres;
-};
-
-// A node that draws nothing and notes the state it is drawn in.
-class Sonde : public Noeud {
-public:
-    Releve releve;
-    int fois = 0;
-    void dessine() override {
-        glGetFloatv(GL_MODELVIEW_MATRIX, releve.matrice);
-        releve.materiau = materiau();
-        releve.lumieres = lumieresAllumees();
-        ++fois;
-    }
-};
 
 // A Separator holding the given nodes, in order.
 inline Separator* groupe(std::initializer_list<Noeud*> noeuds) {
