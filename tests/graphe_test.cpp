@@ -115,10 +115,11 @@ TEST_F(Graphe, separatorKeepsMatrixMaterialAndLightsToItself) {
     apres.dessine();
 
     ASSERT_EQ(dedans->vus.size(), 1u);
-    EXPECT_EQ(dedans->vus[0].matrice[12], 5.0f);        // the Translation is in force
-    EXPECT_EQ(dedans->vus[0].materiel[0], 1.0f);        // red diffuse
+    EXPECT_EQ(dedans->vus[0].matrice[12], 5.0f);  // the Translation is in force
+    EXPECT_EQ(dedans->vus[0].materiel[0], 1.0f);  // red diffuse
     EXPECT_EQ(dedans->vus[0].materiel[1], 0.0f);
-    EXPECT_EQ(dedans->vus[0].lumieres, lumieres({1}));  // the light shines on its siblings
+    // The light shines on the siblings that follow it.
+    EXPECT_EQ(dedans->vus[0].lumieres, lumieres({1}));
     // The sibling after the Separator sees the outer state again.
     EXPECT_EQ(apres.vus[0].matrice, avant.matrice);
     EXPECT_EQ(apres.vus[0].materiel, avant.materiel);
@@ -147,7 +148,7 @@ TEST_F(Graphe, lightsTakeConsecutiveNumbersAndAreFreedAtTheEndOfTheirGroup) {
     dehors->dessine();
     s[5]->dessine();
 
-    const int attendu[] = {lumieres({1}), lumieres({1, 2}), lumieres({1, 2, 3}),
+    const int attendu[] = {lumieres({1}),    lumieres({1, 2}),    lumieres({1, 2, 3}),
                            lumieres({1, 2}), lumieres({1, 2, 3}), 0};
     for (int i = 0; i < 6; ++i) {
         ASSERT_EQ(s[i]->vus.size(), 1u) << "probe " << i + 1;

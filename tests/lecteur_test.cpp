@@ -22,6 +22,11 @@ Scene* lue(const std::string& texte, std::string* erreurs) {
     return s;
 }
 
+// The tree read from a file holding the header and then texte.
+std::string arbre(const std::string& texte) {
+    return forme(sceneDepuis(entete + texte)->noeuds);
+}
+
 int lignes(const std::string& texte) {
     int n = 0;
     for (char c : texte) n += c == '\n';
@@ -54,30 +59,22 @@ TEST(Lecteur, nestedSeparatorsFollowTheFile) {
 
 TEST(Lecteur, braces) {
     // At the top level a stray brace is one more unknown word.
-    EXPECT_EQ(forme(sceneDepuis(entete + "} { Cube { } } } Sphere { }")->noeuds),
-              "Cube Sphere");
+    EXPECT_EQ(arbre("} { Cube { } } } Sphere { }"), "Cube Sphere");
     // Inside a Separator a "{" opens nothing, and the first "}" it meets ends it.
-    EXPECT_EQ(forme(sceneDepuis(entete + "Separator { { Cube { } } Sphere { } }")->noeuds),
-              "Separator(Cube) Sphere");
-    EXPECT_EQ(forme(sceneDepuis(entete + "Separator { } Separator { Separator { } }")
-                        ->noeuds),
+    EXPECT_EQ(arbre("Separator { { Cube { } } Sphere { } }"), "Separator(Cube) Sphere");
+    EXPECT_EQ(arbre("Separator { } Separator { Separator { } }"),
               "Separator() Separator(Separator())");
     // A keyword written against its brace is one token and matches nothing.
-    EXPECT_EQ(forme(sceneDepuis(entete + "Cube{ } Separator{ Sphere { } }")->noeuds),
-              "Sphere");
+    EXPECT_EQ(arbre("Cube{ } Separator{ Sphere { } }"), "Sphere");
 }
 
 TEST(Lecteur, unknownWordsAndNodeTypes) {
-    EXPECT_EQ(forme(sceneDepuis(entete + "Foo bar 12 Cube { } baz")->noeuds), "Cube");
+    EXPECT_EQ(arbre("Foo bar 12 Cube { } baz"), "Cube");
     // The "}" of an unknown node type ends the Separator around it; what follows
     // belongs to the enclosing list.
-    EXPECT_EQ(forme(sceneDepuis(entete +
-                                "Separator { Cube { } Info { string hello } Sphere { } }")
-                        ->noeuds),
+    EXPECT_EQ(arbre("Separator { Cube { } Info { string hello } Sphere { } }"),
               "Separator(Cube) Sphere");
-    EXPECT_EQ(forme(sceneDepuis(entete +
-                                "Separator { Separator { Texture2 { } Cube { } } Sphere { } }")
-                        ->noeuds),
+    EXPECT_EQ(arbre("Separator { Separator { Texture2 { } Cube { } } Sphere { } }"),
               "Separator(Separator() Cube) Sphere");
 }
 
@@ -88,10 +85,9 @@ TEST(Lecteur, defAndUseAreOrdinaryWords) {
 }
 
 TEST(Lecteur, hashLineIsNoComment) {
-    EXPECT_EQ(forme(sceneDepuis(entete + "# a plain remark\nSphere { }\n")->noeuds),
-              "Sphere");
+    EXPECT_EQ(arbre("# a plain remark\nSphere { }\n"), "Sphere");
     // The Cube's block reader takes "here" for its "{" and swallows the Sphere.
-    EXPECT_EQ(forme(sceneDepuis(entete + "# a Cube here\nSphere { }\n")->noeuds), "Cube");
+    EXPECT_EQ(arbre("# a Cube here\nSphere { }\n"), "Cube");
 }
 
 TEST(Lecteur, endOfFileInsideEveryBlockKeepsWhatWasRead) {
@@ -104,7 +100,8 @@ TEST(Lecteur, endOfFileInsideEveryBlockKeepsWhatWasRead) {
         {"Separator", "Separator()"},
         {"Separator {", "Separator()"},
         {"Separator { Cube { } Sphere {", "Separator(Cube Sphere)"},
-        {"Separator { Separator { Separator { Cube { width", "Separator(Separator(Separator(Cube)))"},
+        {"Separator { Separator { Separator { Cube { width",
+         "Separator(Separator(Separator(Cube)))"},
         {"Cube { width 3", "Cube"},
         {"Cone { parts", "Cone"},
         {"Cylinder { radius 2 parts SIDES", "Cylinder"},
@@ -115,8 +112,7 @@ TEST(Lecteur, endOfFileInsideEveryBlockKeepsWhatWasRead) {
         {"Separator { Scale { scaleFactor 2 2", "Separator(Scale)"},
         {"PerspectiveCamera { position 0 0", "PerspectiveCamera"},
     };
-    for (const auto& c : cas)
-        EXPECT_EQ(forme(sceneDepuis(entete + c.texte)->noeuds), c.arbre) << c.texte;
+    for (const auto& c : cas) EXPECT_EQ(arbre(c.texte), c.arbre) << c.texte;
     alarm(0);
 }
 
@@ -129,8 +125,11 @@ TEST(Lecteur, headerOnlyGivesAnEmptySceneSilently) {
 }
 
 TEST(Lecteur, wrongHeaderGivesAnEmptySceneAndOneLine) {
-    const char* cas[] = {"", "   \n", "Cube { }\n", "#VRML V2.0 utf8\nCube { }\n",
-                         "#VRML\n", "V1.0 #VRML ascii Cube { }\n"};
+    const char* cas[] = {
+        "",           "   \n",
+        "Cube { }\n", "#VRML V2.0 utf8\nCube { }\n",
+        "#VRML\n",    "V1.0 #VRML ascii Cube { }\n",
+    };
     for (const char* texte : cas) {
         std::string erreurs;
         Scene* s = lue(texte, &erreurs);
@@ -155,15 +154,12 @@ TEST(Lecteur, missingFileGivesAnEmptySceneAndOneLine) {
 
 TEST(Lecteur, overlongTokensAreCutAndTheirTailIsNoToken) {
     const std::string x300(300, 'x');
-    EXPECT_EQ(forme(sceneDepuis(entete + x300 + "Cube { }")->noeuds), "");
-    EXPECT_EQ(forme(sceneDepuis(entete + "Separator { " + x300 + "Cube { } } Sphere { }")
-                        ->noeuds),
+    EXPECT_EQ(arbre(x300 + "Cube { }"), "");
+    EXPECT_EQ(arbre("Separator { " + x300 + "Cube { } } Sphere { }"),
               "Separator() Sphere");
     // Tokens of exactly the limit and one past it: the next token is read whole.
-    EXPECT_EQ(forme(sceneDepuis(entete + std::string(255, 'x') + " Cube { }")->noeuds),
-              "Cube");
-    EXPECT_EQ(forme(sceneDepuis(entete + std::string(256, 'x') + " Cube { }")->noeuds),
-              "Cube");
+    EXPECT_EQ(arbre(std::string(255, 'x') + " Cube { }"), "Cube");
+    EXPECT_EQ(arbre(std::string(256, 'x') + " Cube { }"), "Cube");
     // A field name and a word value are cut the same way (255 and 199 characters).
     Scene* s = sceneDepuis(entete + "PointLight { " + x300 + "Sphere 1 on " + x300 +
                            "Cube intensity 0.5 }");
@@ -184,6 +180,5 @@ TEST(Lecteur, deepNestingStopsTheReadingWithOneLine) {
 
     // The stop belongs to that file: the next reading is whole again.
     EXPECT_EQ(lit<Cube>("{ width 4 }").width, 4.0f);
-    EXPECT_EQ(forme(sceneDepuis(entete + "Separator { Cube { } }")->noeuds),
-              "Separator(Cube)");
+    EXPECT_EQ(arbre("Separator { Cube { } }"), "Separator(Cube)");
 }

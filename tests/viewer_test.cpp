@@ -1,13 +1,14 @@
 // The viewer's own callbacks, called in-process against the real window: the + and -
 // keys, the two menu toggles (flags and the GL state of the next frame), the frame's
 // projection and its silence on standard output, and the viewport on reshape.
+#include "viewer/Viewer.h"
+
 #include <GL/freeglut.h>
 
 #include <cmath>
 
 #include "tests/aide.h"
 #include "viewer/Manipulation.h"
-#include "viewer/Viewer.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ bool tailleFenetre(int w, int h) {
     glutReshapeWindow(w, h);
     for (int i = 0; i < 200; ++i) {
         glutMainLoopEvent();
-        if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) return true;
+        if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h)
+            return true;
         usleep(10000);
     }
     return false;
