@@ -84,32 +84,57 @@ quitteParEchap() {
     fenetreFermee
 }
 
-# image FILE: a screenshot of the viewer's window, taken once no menu is open and two
-# shots in a row agree (the frame after the last event has been drawn).
+# menuOuvert: true while a pop-up menu is on the screen.
+menuOuvert() { [ -n "$(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null)" ]; }
+
+# capture FILE: one screenshot of the viewer's window (import waits for a click
+# forever when the id is wrong, hence the timeout).
+capture() { timeout 10 import -window "$fenetre" "$1" || echoue "no screenshot"; }
+
+# image FILE: a screenshot of the settled window: no menu open and two shots in a row
+# alike. For a first picture; after an event, attendImage says what to wait for.
 image() {
     local i
-    for ((i = 0; i < 50; i++)); do
-        [ -z "$(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null)" ] && break
+    for ((i = 0; i < 100; i++)); do
+        menuOuvert || break
         sleep 0.1
     done
-    timeout 10 import -window "$fenetre" "$travail/avant.png" || echoue "no screenshot"
+    capture "$travail/avant.png"
     for ((i = 0; i < 50; i++)); do
         sleep 0.1
-        timeout 10 import -window "$fenetre" "$1" || echoue "no screenshot"
+        capture "$1"
         memes "$1" "$travail/avant.png" && return 0
         cp "$1" "$travail/avant.png"
     done
     echoue "the window's picture does not settle"
 }
 
+# attendImage FILE TEST ARGS...: screenshots into FILE until "TEST FILE ARGS..." holds;
+# false after 15 s. Waiting for the expected picture, rather than for a quiet one,
+# keeps a slow viewer on a busy machine from failing the check.
+attendImage() {
+    local fichier=$1 test=$2 i
+    shift 2
+    for ((i = 0; i < 150; i++)); do
+        if ! menuOuvert; then
+            capture "$fichier"
+            "$test" "$fichier" "$@" && return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
 # memes A B: true when the two pictures are identical.
 memes() { compare -metric AE "$1" "$2" null: >/dev/null 2>&1; }
+differe() { ! memes "$1" "$2"; }
 
 # clarte FILE: mean brightness, from 0 (black) to 1.
 clarte() { convert "$1" -colorspace Gray -format '%[fx:mean]' info:; }
 
 # noire FILE: true when every pixel is black.
 noire() { [ "$(convert "$1" -format '%[max]' info:)" = 0 ]; }
+pasNoire() { ! noire "$1"; }
 
 # plusSombre A B: true when A is clearly darker than B.
 plusSombre() { awk -v a="$(clarte "$1")" -v b="$(clarte "$2")" 'BEGIN { exit !(a < 0.9 * b) }'; }

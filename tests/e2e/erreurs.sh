@@ -9,8 +9,7 @@ source "$(dirname "$0")/commun.bash"
 fenetreNoireUneLigne() {
     lance "$1"
     attendFenetre "Orlevan - $1"
-    image "$travail/image.png"
-    noire "$travail/image.png" || echoue "$1: the window is not black"
+    attendImage "$travail/image.png" noire || echoue "$1: the window is not black"
     quitteParEchap
     [ -s "$travail/sortie" ] && echoue "$1: standard output is not empty"
     [ "$(lignes "$travail/erreurs")" = 1 ] || echoue "$1: not exactly one line on stderr"

@@ -9,8 +9,7 @@ source "$(dirname "$0")/commun.bash"
 printf '#VRML V1.0 ascii\n' >"$travail/vide.wrl"
 lance "$travail/vide.wrl"
 attendFenetre "Orlevan - $travail/vide.wrl"
-image "$travail/vide.png"
-noire "$travail/vide.png" || echoue "the empty scene's window is not black"
+attendImage "$travail/vide.png" noire || echoue "the empty scene's window is not black"
 timeout 5 xdotool key plus plus minus
 image "$travail/vide2.png"
 noire "$travail/vide2.png" || echoue "the empty scene's window is not black after + and -"
@@ -22,14 +21,13 @@ quitteParEchap
 cp "$SOURCES/examples/demo.wrl" "$travail/demo.wrl"
 lance "$travail/demo.wrl"
 attendFenetre "Orlevan - $travail/demo.wrl"
+attendImage "$travail/72.png" pasNoire || echoue "the demo scene shows nothing"
 image "$travail/72.png"
-noire "$travail/72.png" && echoue "the demo scene shows nothing"
 timeout 20 xdotool key --delay 5 --repeat 100 minus
-image "$travail/3.png"
-memes "$travail/3.png" "$travail/72.png" && echoue "100 times - did not change the picture"
+attendImage "$travail/3.png" differe "$travail/72.png" ||
+    echoue "100 times - did not change the picture"
 timeout 20 xdotool key --delay 5 --repeat 69 plus
-image "$travail/72bis.png"
-memes "$travail/72bis.png" "$travail/72.png" ||
+attendImage "$travail/72bis.png" memes "$travail/72.png" ||
     echoue "- 100 times then + 69 times does not give the picture at 72 again"
 quitteParEchap
 [ -s "$travail/sortie" ] && echoue "standard output is not empty after clean frames"

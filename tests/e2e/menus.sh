@@ -85,8 +85,8 @@ largeurSousMenu() {
 cp "$SOURCES/examples/demo.wrl" "$travail/demo.wrl"
 lance "$travail/demo.wrl"
 attendFenetre "Orlevan - $travail/demo.wrl"
+attendImage "$travail/plein.png" pasNoire || echoue "the demo scene shows nothing"
 image "$travail/plein.png"
-noire "$travail/plein.png" && echoue "the demo scene shows nothing"
 
 # Four entries: Enregistrer, Visualisation, Lampe frontale, Quitter.
 ouvreMenu
@@ -99,13 +99,14 @@ attendMenus 0
 # fer" (long, but not as long as "... surfacique"), never the short first label again.
 choisitSousMenu 1
 court=$largeur
+attendImage "$travail/fil.png" differe "$travail/plein.png" ||
+    echoue "wireframe did not change the picture"
 image "$travail/fil.png"
-memes "$travail/fil.png" "$travail/plein.png" && echoue "wireframe did not change the picture"
 plusSombre "$travail/fil.png" "$travail/plein.png" || echoue "wireframe is not sparser"
 choisitSousMenu 1
 surfacique=$largeur
-image "$travail/plein2.png"
-memes "$travail/plein2.png" "$travail/plein.png" || echoue "filled twice is not the first picture"
+attendImage "$travail/plein2.png" memes "$travail/plein.png" ||
+    echoue "filled twice is not the first picture"
 largeurSousMenu 1
 filDeFer=$largeur
 [ "$surfacique" -gt $((court + 60)) ] && [ "$filDeFer" -gt $((court + 60)) ] &&
@@ -116,12 +117,14 @@ filDeFer=$largeur
 # first picture back and the entry reads "Off" again.
 choisitSousMenu 2
 off=$largeur
+attendImage "$travail/sombre.png" differe "$travail/plein.png" ||
+    echoue "the lamp off did not change the picture"
 image "$travail/sombre.png"
 plusSombre "$travail/sombre.png" "$travail/plein.png" || echoue "the lamp off is not darker"
 choisitSousMenu 2
 on=$largeur
-image "$travail/clair.png"
-memes "$travail/clair.png" "$travail/plein.png" || echoue "the lamp on again is not the first picture"
+attendImage "$travail/clair.png" memes "$travail/plein.png" ||
+    echoue "the lamp on again is not the first picture"
 largeurSousMenu 2
 [ "$on" != "$off" ] && [ "$largeur" = "$off" ] ||
     echoue "Lampe frontale labels: widths $off, $on, $largeur"
