@@ -5,7 +5,11 @@
 
 #include <GL/freeglut.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <cmath>
+#include <string>
 
 #include "tests/aide.h"
 #include "viewer/Manipulation.h"
@@ -30,6 +34,38 @@ std::vector<float> matrice(GLenum quelle) {
     return m;
 }
 
+// Moves the window to a spot of its own. GLUT runs no display callback for a window
+// that another one covers completely, and ctest runs test processes side by side,
+// each with its window at the same place: two windows of one size at two places never
+// cover each other. A place is held through a lock on its file until the process ends.
+void placePropre() {
+    for (int place = 0; place < 16; ++place) {
+        std::string verrou = "/tmp/orlevan-fenetre-test-" + std::to_string(place) + ".lock";
+        int fd = open(verrou.c_str(), O_CREAT | O_RDWR, 0666);
+        if (fd < 0) continue;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            // Right of the other tests' windows and above the end-to-end scripts'.
+            glutPositionWindow(800 + 20 * (place % 4), 40 + 20 * (place / 4));
+            return;
+        }
+        close(fd);
+    }
+}
+
+// Waits until the window shows frames: GLUT runs no display callback for a window that
+// the X server has not yet mapped, and a fresh test process starts right after
+// creating it.
+bool fenetreVisible() {
+    affichages = 0;
+    glutDisplayFunc(compteAffichage);
+    for (int i = 0; i < 500 && affichages == 0; ++i) {
+        glutPostRedisplay();
+        glutMainLoopEvent();
+        usleep(10000);
+    }
+    return affichages > 0;
+}
+
 // Asks for a window size and waits until GLUT reports it.
 bool tailleFenetre(int w, int h) {
     glutReshapeWindow(w, h);
@@ -45,10 +81,11 @@ bool tailleFenetre(int w, int h) {
 class Viewer : public ::testing::Test {
 protected:
     void SetUp() override {
-        static bool menus = false;
-        if (!menus) {
+        static bool premier = true;
+        if (premier) {
             construitMenus(true);
-            menus = true;
+            placePropre();
+            premier = false;
         }
         glutReshapeFunc(redimensionne);
         etatInitialGL();
@@ -60,6 +97,7 @@ protected:
         translationVueX = translationVueY = 0;
         echelleVue = 1;
         angleToucheX = angleToucheY = angleToucheZ = 0;
+        ASSERT_TRUE(fenetreVisible());
         redessins();  // nothing pending from earlier tests or from the window's exposure
     }
     void TearDown() override { EXPECT_NO_GL_ERROR(); }
