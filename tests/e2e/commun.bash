@@ -49,6 +49,10 @@ attendFenetre() {
     done
     [ -n "$fenetre" ] || echoue "no window titled '$titre'"
     xdotool windowmove "$fenetre" 400 500
+    for _ in $(seq 50); do
+        xdotool getwindowgeometry "$fenetre" 2>/dev/null | grep -q 'Position: 400,500 ' && break
+        sleep 0.1
+    done
     timeout 5 xdotool windowfocus --sync "$fenetre" || echoue "cannot focus the window"
 }
 
