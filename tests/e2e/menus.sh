@@ -8,7 +8,7 @@ source "$(dirname "$0")/commun.bash"
 HAUTEUR_ENTREE=25  # freeglut's entries with its default font
 BORD=2
 
-# menusOuverts: the ids of the visible menu windows, main menu first.
+# menusOuverts: the ids of the visible menu windows, in no particular order.
 menusOuverts() { xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null; }
 
 # geometrie ID: sets x, y, l (width), h (height) of a window.
