@@ -41,6 +41,9 @@ Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
     }
     litMot(in, mot);  // "ascii"
     while (litMot(in, mot)) litNoeud(mot, in, noeuds);
+    // A stop of the nesting guard belongs to this file only: the block readers
+    // must read whole again afterwards.
+    reprendLecture();
     fclose(in);
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <ftw.h>
 #include <unistd.h>
 
 #include "scene/Noeud.h"
@@ -41,12 +42,17 @@ inline std::string exporteTexte(Noeud& noeud) {
     return texte;
 }
 
+inline int effaceEntree(const char* chemin, const struct stat*, int, struct FTW*) {
+    return remove(chemin);
+}
+
 // A real file in a fresh temporary folder; removed with the folder at exit.
 inline std::string fichierTemporaire(const std::string& nom, const std::string& contenu) {
     static std::string dossier;
     if (dossier.empty()) {
         char modele[] = "/tmp/orlevan-test-XXXXXX";
         dossier = mkdtemp(modele);
+        atexit([] { nftw(dossier.c_str(), effaceEntree, 8, FTW_DEPTH | FTW_PHYS); });
     }
     std::string chemin = dossier + "/" + nom;
     FILE* f = fopen(chemin.c_str(), "w");

@@ -1,9 +1,39 @@
 // The reader: the tree's shape and order for nesting, stray braces, unknown words,
-// the end of the file inside a block and the header cases.
+// the end of the file inside a block, the header cases, over-long tokens and the
+// nesting guard. Scenes go through real files, as the viewer reads them.
+#include <unistd.h>
+
+#include "properties/PointLight.h"
 #include "scene/Separator.h"
 #include "shapes/Cube.h"
 #include "shapes/Sphere.h"
 #include "tests/aide.h"
+#include "tests/arbre.h"
+
+namespace {
+
+const std::string entete = "#VRML V1.0 ascii\n";
+
+// Reads a scene from text; *erreurs receives what the reading printed on stderr.
+Scene* lue(const std::string& texte, std::string* erreurs) {
+    testing::internal::CaptureStderr();
+    Scene* s = sceneDepuis(texte);
+    *erreurs = testing::internal::GetCapturedStderr();
+    return s;
+}
+
+// The tree read from a file holding the header and then texte.
+std::string arbre(const std::string& texte) {
+    return forme(sceneDepuis(entete + texte)->noeuds);
+}
+
+int lignes(const std::string& texte) {
+    int n = 0;
+    for (char c : texte) n += c == '\n';
+    return n;
+}
+
+}  // namespace
 
 TEST(Lecteur, topLevelNodesKeepFileOrder) {
     Scene* s = sceneDepuis("#VRML V1.0 ascii\nCube { }\nSphere { }\n");
@@ -25,4 +55,130 @@ TEST(Lecteur, nestedSeparatorsFollowTheFile) {
     auto* sphere = dynamic_cast<Sphere*>(dehors->enfants->queue->noeud);
     ASSERT_NE(sphere, nullptr);
     EXPECT_EQ(sphere->radius, 2.0f);
+}
+
+TEST(Lecteur, braces) {
+    // At the top level a stray brace is one more unknown word.
+    EXPECT_EQ(arbre("} { Cube { } } } Sphere { }"), "Cube Sphere");
+    // Inside a Separator a "{" opens nothing, and the first "}" it meets ends it.
+    EXPECT_EQ(arbre("Separator { { Cube { } } Sphere { } }"), "Separator(Cube) Sphere");
+    EXPECT_EQ(arbre("Separator { } Separator { Separator { } }"),
+              "Separator() Separator(Separator())");
+    // A keyword written against its brace is one token and matches nothing.
+    EXPECT_EQ(arbre("Cube{ } Separator{ Sphere { } }"), "Sphere");
+}
+
+TEST(Lecteur, unknownWordsAndNodeTypes) {
+    EXPECT_EQ(arbre("Foo bar 12 Cube { } baz"), "Cube");
+    // The "}" of an unknown node type ends the Separator around it; what follows
+    // belongs to the enclosing list.
+    EXPECT_EQ(arbre("Separator { Cube { } Info { string hello } Sphere { } }"),
+              "Separator(Cube) Sphere");
+    EXPECT_EQ(arbre("Separator { Separator { Texture2 { } Cube { } } Sphere { } }"),
+              "Separator(Separator() Cube) Sphere");
+}
+
+TEST(Lecteur, defAndUseAreOrdinaryWords) {
+    Scene* s = sceneDepuis(entete + "DEF boite Cube { width 3 } USE boite");
+    ASSERT_EQ(forme(s->noeuds), "Cube");
+    EXPECT_EQ(static_cast<Cube*>(s->noeuds->tete->noeud)->width, 3.0f);
+}
+
+TEST(Lecteur, hashLineIsNoComment) {
+    EXPECT_EQ(arbre("# a plain remark\nSphere { }\n"), "Sphere");
+    // The Cube's block reader takes "here" for its "{" and swallows the Sphere.
+    EXPECT_EQ(arbre("# a Cube here\nSphere { }\n"), "Cube");
+}
+
+TEST(Lecteur, endOfFileInsideEveryBlockKeepsWhatWasRead) {
+    alarm(60);  // a reader waiting for a "}" that never comes fails here, not at timeout
+    const struct {
+        const char* texte;
+        const char* arbre;
+    } cas[] = {
+        {"Cube", "Cube"},
+        {"Separator", "Separator()"},
+        {"Separator {", "Separator()"},
+        {"Separator { Cube { } Sphere {", "Separator(Cube Sphere)"},
+        {"Separator { Separator { Separator { Cube { width",
+         "Separator(Separator(Separator(Cube)))"},
+        {"Cube { width 3", "Cube"},
+        {"Cone { parts", "Cone"},
+        {"Cylinder { radius 2 parts SIDES", "Cylinder"},
+        {"PointLight { color 1 0", "PointLight"},
+        {"SpotLight { on", "SpotLight"},
+        {"Translation {", "Translation"},
+        {"Material { diffuseColor 1 0 0 } Rotation { rotation 0 1", "Material Rotation"},
+        {"Separator { Scale { scaleFactor 2 2", "Separator(Scale)"},
+        {"PerspectiveCamera { position 0 0", "PerspectiveCamera"},
+    };
+    for (const auto& c : cas) EXPECT_EQ(arbre(c.texte), c.arbre) << c.texte;
+    alarm(0);
+}
+
+TEST(Lecteur, headerOnlyGivesAnEmptySceneSilently) {
+    std::string erreurs;
+    Scene* s = lue(entete, &erreurs);
+    EXPECT_EQ(compte(s->noeuds), 0);
+    EXPECT_TRUE(s->lisible);
+    EXPECT_EQ(erreurs, "");
+}
+
+TEST(Lecteur, wrongHeaderGivesAnEmptySceneAndOneLine) {
+    const char* cas[] = {
+        "",           "   \n",
+        "Cube { }\n", "#VRML V2.0 utf8\nCube { }\n",
+        "#VRML\n",    "V1.0 #VRML ascii Cube { }\n",
+    };
+    for (const char* texte : cas) {
+        std::string erreurs;
+        Scene* s = lue(texte, &erreurs);
+        EXPECT_EQ(compte(s->noeuds), 0) << '"' << texte << '"';
+        EXPECT_EQ(lignes(erreurs), 1) << '"' << texte << '"' << " printed " << erreurs;
+    }
+    // The third header word is not looked at.
+    std::string erreurs;
+    EXPECT_EQ(forme(lue("#VRML V1.0 utf8\nCube { }\n", &erreurs)->noeuds), "Cube");
+    EXPECT_EQ(erreurs, "");
+}
+
+TEST(Lecteur, missingFileGivesAnEmptySceneAndOneLine) {
+    testing::internal::CaptureStderr();
+    Scene s("/nonexistent/orlevan/scene.wrl");
+    std::string erreurs = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(compte(s.noeuds), 0);
+    EXPECT_FALSE(s.lisible);
+    EXPECT_EQ(lignes(erreurs), 1) << erreurs;
+    EXPECT_NE(erreurs.find("/nonexistent/orlevan/scene.wrl"), std::string::npos);
+}
+
+TEST(Lecteur, overlongTokensAreCutAndTheirTailIsNoToken) {
+    const std::string x300(300, 'x');
+    EXPECT_EQ(arbre(x300 + "Cube { }"), "");
+    EXPECT_EQ(arbre("Separator { " + x300 + "Cube { } } Sphere { }"),
+              "Separator() Sphere");
+    // Tokens of exactly the limit and one past it: the next token is read whole.
+    EXPECT_EQ(arbre(std::string(255, 'x') + " Cube { }"), "Cube");
+    EXPECT_EQ(arbre(std::string(256, 'x') + " Cube { }"), "Cube");
+    // A field name and a word value are cut the same way (255 and 199 characters).
+    Scene* s = sceneDepuis(entete + "PointLight { " + x300 + "Sphere 1 on " + x300 +
+                           "Cube intensity 0.5 }");
+    ASSERT_EQ(forme(s->noeuds), "PointLight");
+    auto* lumiere = static_cast<PointLight*>(s->noeuds->tete->noeud);
+    EXPECT_EQ(std::string(lumiere->on), std::string(199, 'x'));
+    EXPECT_EQ(lumiere->intensity, 0.5f);
+}
+
+TEST(Lecteur, deepNestingStopsTheReadingWithOneLine) {
+    std::string texte = entete;
+    for (int i = 0; i < 1000000; ++i) texte += "Separator {\n";
+    std::string erreurs;
+    Scene* s = lue(texte, &erreurs);
+    EXPECT_EQ(lignes(erreurs), 1) << erreurs;
+    EXPECT_GE(profondeur(s->noeuds), 1000);
+    EXPECT_LE(profondeur(s->noeuds), PROFONDEUR_MAX + 1);
+
+    // The stop belongs to that file: the next reading is whole again.
+    EXPECT_EQ(lit<Cube>("{ width 4 }").width, 4.0f);
+    EXPECT_EQ(arbre("Separator { Cube { } }"), "Separator(Cube)");
 }

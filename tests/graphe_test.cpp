@@ -1,0 +1,192 @@
+// The scene graph: the child list keeps the order of appending, a Separator keeps its
+// children's matrix, front material and lights to itself, and Scene::dessine hands
+// the count to the shapes and confines the top-level material and lights to a frame.
+#include <vector>
+
+#include "properties/Material.h"
+#include "properties/PointLight.h"
+#include "properties/Translation.h"
+#include "scene/Lumieres.h"
+#include "scene/Separator.h"
+#include "tests/aide.h"
+
+namespace {
+
+// What a probe node sees of the GL state when it is drawn.
+struct Etat {
+    std::vector<float> matrice;   // modelview
+    std::vector<float> materiel;  // front diffuse, ambient, specular, emission, shininess
+    int lumieres;                 // bit i set: GL_LIGHT0 + i enabled, i from 1 to 7
+    int facettes;                 // nbFacettes
+};
+
+Etat etatCourant() {
+    Etat e;
+    e.matrice.resize(16);
+    glGetFloatv(GL_MODELVIEW_MATRIX, e.matrice.data());
+    const GLenum proprietes[] = {GL_DIFFUSE, GL_AMBIENT, GL_SPECULAR, GL_EMISSION};
+    for (GLenum p : proprietes) {
+        GLfloat v[4];
+        glGetMaterialfv(GL_FRONT, p, v);
+        e.materiel.insert(e.materiel.end(), v, v + 4);
+    }
+    GLfloat sh;
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, &sh);
+    e.materiel.push_back(sh);
+    e.lumieres = 0;
+    for (int i = 1; i < 8; ++i)
+        if (glIsEnabled(GL_LIGHT0 + i)) e.lumieres |= 1 << i;
+    e.facettes = nbFacettes;
+    return e;
+}
+
+// A node that records the state it is drawn in, once per drawing.
+class Sonde : public Noeud {
+public:
+    std::vector<Etat> vus;
+    void dessine() override { vus.push_back(etatCourant()); }
+};
+
+// Light bits, for reading the expectations: lumieres(1, 2) = GL_LIGHT1 and GL_LIGHT2.
+int lumieres(std::initializer_list<int> numeros) {
+    int bits = 0;
+    for (int n : numeros) bits |= 1 << n;
+    return bits;
+}
+
+Material* rouge() {
+    auto* m = new Material;
+    m->diffuseColor[1] = m->diffuseColor[2] = 0;
+    m->diffuseColor[0] = 1;
+    return m;
+}
+
+class Graphe : public ::testing::Test {
+protected:
+    void SetUp() override { etatInitialGL(); }
+    void TearDown() override { EXPECT_NO_GL_ERROR(); }
+};
+
+}  // namespace
+
+TEST(ListeNoeuds, keepsTheOrderOfAppending) {
+    ListeNoeuds liste;
+    EXPECT_EQ(liste.tete, nullptr);
+    EXPECT_EQ(liste.queue, nullptr);
+    Noeud a, b, c;
+    liste.ajoute(&a);
+    ASSERT_NE(liste.tete, nullptr);
+    EXPECT_EQ(liste.tete, liste.queue);
+    EXPECT_EQ(liste.tete->noeud, &a);
+    liste.ajoute(&b);
+    liste.ajoute(&c);
+    std::vector<Noeud*> vus;
+    for (Maillon* m = liste.tete; m; m = m->suivant) vus.push_back(m->noeud);
+    EXPECT_EQ(vus, (std::vector<Noeud*>{&a, &b, &c}));
+    EXPECT_EQ(liste.queue->noeud, &c);
+    EXPECT_EQ(liste.queue->suivant, nullptr);
+}
+
+TEST_F(Graphe, emptySeparatorChangesNothing) {
+    glTranslatef(1, 2, 3);
+    rouge()->dessine();
+    glEnable(GL_LIGHT1);
+    Etat avant = etatCourant();
+    Separator().dessine();
+    Etat apres = etatCourant();
+    EXPECT_EQ(apres.matrice, avant.matrice);
+    EXPECT_EQ(apres.materiel, avant.materiel);
+    EXPECT_EQ(apres.lumieres, avant.lumieres);
+}
+
+TEST_F(Graphe, separatorKeepsMatrixMaterialAndLightsToItself) {
+    auto* sep = new Separator;
+    auto* dedans = new Sonde;
+    auto* t = new Translation;
+    t->translation[0] = 5;
+    sep->enfants->ajoute(rouge());
+    sep->enfants->ajoute(t);
+    sep->enfants->ajoute(new PointLight);
+    sep->enfants->ajoute(dedans);
+    Sonde apres;
+
+    Etat avant = etatCourant();
+    sep->dessine();
+    apres.dessine();
+
+    ASSERT_EQ(dedans->vus.size(), 1u);
+    EXPECT_EQ(dedans->vus[0].matrice[12], 5.0f);  // the Translation is in force
+    EXPECT_EQ(dedans->vus[0].materiel[0], 1.0f);  // red diffuse
+    EXPECT_EQ(dedans->vus[0].materiel[1], 0.0f);
+    // The light shines on the siblings that follow it.
+    EXPECT_EQ(dedans->vus[0].lumieres, lumieres({1}));
+    // The sibling after the Separator sees the outer state again.
+    EXPECT_EQ(apres.vus[0].matrice, avant.matrice);
+    EXPECT_EQ(apres.vus[0].materiel, avant.materiel);
+    EXPECT_EQ(apres.vus[0].lumieres, 0);
+    EXPECT_EQ(premiereLumiereDisponible(), GL_LIGHT1);
+}
+
+TEST_F(Graphe, lightsTakeConsecutiveNumbersAndAreFreedAtTheEndOfTheirGroup) {
+    // Separator { PointLight s1 PointLight s2 Separator { PointLight s3 } s4
+    //             PointLight s5 } s6
+    std::vector<Sonde*> s;
+    for (int i = 0; i < 6; ++i) s.push_back(new Sonde);
+    auto* dehors = new Separator;
+    auto* dedans = new Separator;
+    dehors->enfants->ajoute(new PointLight);
+    dehors->enfants->ajoute(s[0]);
+    dehors->enfants->ajoute(new PointLight);
+    dehors->enfants->ajoute(s[1]);
+    dehors->enfants->ajoute(dedans);
+    dedans->enfants->ajoute(new PointLight);
+    dedans->enfants->ajoute(s[2]);
+    dehors->enfants->ajoute(s[3]);
+    dehors->enfants->ajoute(new PointLight);
+    dehors->enfants->ajoute(s[4]);
+
+    dehors->dessine();
+    s[5]->dessine();
+
+    const int attendu[] = {lumieres({1}),    lumieres({1, 2}),    lumieres({1, 2, 3}),
+                           lumieres({1, 2}), lumieres({1, 2, 3}), 0};
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_EQ(s[i]->vus.size(), 1u) << "probe " << i + 1;
+        EXPECT_EQ(s[i]->vus[0].lumieres, attendu[i]) << "probe " << i + 1;
+    }
+}
+
+TEST_F(Graphe, sceneHandsItsCountToTheShapes) {
+    Scene* vide = sceneDepuis("#VRML V1.0 ascii\n");
+    nbFacettes = 0;
+    vide->dessine(7);
+    EXPECT_EQ(nbFacettes, 7);
+
+    Scene* s = sceneDepuis("#VRML V1.0 ascii\nSeparator { Cube { } }\n");
+    auto* sonde = new Sonde;
+    static_cast<Separator*>(s->noeuds->tete->noeud)->enfants->ajoute(sonde);
+    s->dessine(5);
+    EXPECT_EQ(nbFacettes, 5);
+    ASSERT_EQ(sonde->vus.size(), 1u);
+    EXPECT_EQ(sonde->vus[0].facettes, 5);  // set before any node is drawn
+}
+
+TEST_F(Graphe, sceneConfinesTopLevelMaterialAndLightsToOneFrame) {
+    Scene* s = sceneDepuis(
+        "#VRML V1.0 ascii\nMaterial { diffuseColor 1 0 0 }\nPointLight { }\n");
+    auto* sonde = new Sonde;
+    s->noeuds->ajoute(sonde);
+    Etat avant = etatCourant();
+    for (int image = 0; image < 2; ++image) {
+        s->dessine(72);
+        Etat apres = etatCourant();
+        EXPECT_EQ(apres.materiel, avant.materiel) << "frame " << image;
+        EXPECT_EQ(apres.lumieres, 0) << "frame " << image;
+    }
+    // The same light number frame after frame, not a new one each time.
+    ASSERT_EQ(sonde->vus.size(), 2u);
+    EXPECT_EQ(sonde->vus[0].lumieres, lumieres({1}));
+    EXPECT_EQ(sonde->vus[1].lumieres, lumieres({1}));
+    EXPECT_EQ(sonde->vus[1].materiel, sonde->vus[0].materiel);
+    EXPECT_EQ(sonde->vus[0].materiel[0], 1.0f);
+}
