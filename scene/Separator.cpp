@@ -22,25 +22,36 @@ void Separator::litChamps(FILE* in) {
     --profondeur;
 }
 
+void MateriauFace::sauve() {
+    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+    glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glGetMaterialfv(GL_FRONT, GL_EMISSION, emission);
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, shininess);
+}
+
+void MateriauFace::restaure() const {
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glMaterialfv(GL_FRONT, GL_EMISSION, emission);
+    glMaterialfv(GL_FRONT, GL_SHININESS, shininess);
+}
+
+void eteintDepuis(int premiere) {
+    int suivante = premiereLumiereDisponible();
+    for (int lumiere = premiere; lumiere < suivante; ++lumiere) glDisable(lumiere);
+}
+
 void dessineIsole(const ListeNoeuds* liste) {
     int premiere = premiereLumiereDisponible();
-    GLfloat d[4], a[4], s[4], e[4], sh[1];
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, d);
-    glGetMaterialfv(GL_FRONT, GL_AMBIENT, a);
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, s);
-    glGetMaterialfv(GL_FRONT, GL_EMISSION, e);
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, sh);
+    MateriauFace materiau;
+    materiau.sauve();
 
     liste->dessine();
 
-    glMaterialfv(GL_FRONT, GL_DIFFUSE, d);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, a);
-    glMaterialfv(GL_FRONT, GL_SPECULAR, s);
-    glMaterialfv(GL_FRONT, GL_EMISSION, e);
-    glMaterialfv(GL_FRONT, GL_SHININESS, sh);
-    // The lights taken inside form one run from the first free one: switch it off.
-    int suivante = premiereLumiereDisponible();
-    for (int lumiere = premiere; lumiere < suivante; ++lumiere) glDisable(lumiere);
+    materiau.restaure();
+    eteintDepuis(premiere);
 }
 
 void Separator::dessine() {

@@ -28,9 +28,15 @@ void initialiseGL() {
     glEnable(GL_CULL_FACE);
 }
 
+static void dessineArbre() {
+    if (sceneCourante) sceneCourante->dessine(nbFacettesVue);
+}
+
+void (*contenuScene)() = dessineArbre;
+
 void dessineScene() {
     glPushMatrix();
-        if (sceneCourante) sceneCourante->dessine(nbFacettesVue);
+        contenuScene();
     glPopMatrix();
 }
 

@@ -18,6 +18,10 @@ extern int menuPrincipal;
 void initialiseGL();  // the fixed OpenGL state, once
 void dessineScene();  // the scene with the current count, matrix pushed and popped
 
+// What dessineScene draws inside its push and pop: the loaded tree at nbFacettesVue.
+// A program built from a saved scene points it at the compiled scene instead.
+extern void (*contenuScene)();
+
 void affichage();                         // glutDisplayFunc
 void redimensionne(int w, int h);         // glutReshapeFunc
 void clavier(unsigned char touche, int x, int y);  // glutKeyboardFunc

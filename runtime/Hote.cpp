@@ -1,0 +1,32 @@
+// The program around a compiled scene: the viewer's window, OpenGL state, head lamp,
+// menus (without "Enregistrer": there is no tree to save), keys and mouse, drawing
+// the generated scene() where the viewer draws a loaded tree.
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "SceneCompilee.h"
+#include "viewer/Viewer.h"
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+
+    // The viewer's window, titled with the program's name in place of a scene path.
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(350, 300);
+    glutInitWindowPosition(50, 50);
+    const char* nom = strrchr(argv[0], '/');
+    char titre[TAILLE_NOM + 16];
+    snprintf(titre, sizeof titre, "Orlevan - %s", nom ? nom + 1 : argv[0]);
+    glutCreateWindow(titre);
+
+    // No scene tree: the viewer's drawing calls the compiled scene.
+    contenuScene = dessineSceneCompilee;
+    construitMenus(false);
+    initialiseGL();
+    enregistreCallbacks();
+
+    glutMainLoop();
+    return 0;
+}

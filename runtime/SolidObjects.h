@@ -1,0 +1,19 @@
+#ifndef ORLEVAN_SOLIDOBJECTS_H
+#define ORLEVAN_SOLIDOBJECTS_H
+
+// The solids that a scene saved by Orlevan draws. Each draws, at the current matrix
+// and with the current material, exactly what the viewer draws for the node of the
+// same shape, and leaves the matrix as it found it. n is the tessellation count the
+// file was saved with (3 or more).
+
+// A box of the given extents along x, y and z, centred on the origin.
+void solidCube(float width, float height, float depth, int n);
+// A sphere centred on the origin, its poles on the z axis.
+void solidSphere(float radius, int n);
+// A cone, apex up along y. parts: "ALL", "SIDES", "BOTTOM" or several joined by "|"
+// (SIDES|BOTTOM); any other piece draws nothing.
+void solidCone(float bottomRadius, float height, int n, const char* parts);
+// A cylinder along y. parts as for the cone, with "TOP" as well.
+void solidCylindre(float radius, float height, int n, const char* parts);
+
+#endif

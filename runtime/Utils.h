@@ -1,0 +1,21 @@
+#ifndef ORLEVAN_UTILS_H
+#define ORLEVAN_UTILS_H
+
+// The state stacks of a scene saved by Orlevan: each Separator of the file brackets
+// its children with a matrix push, empileMaterial and empileLights, and undoes them
+// in the opposite order.
+
+// Saves the front material; the matching depileMaterial puts it back.
+void empileMaterial();
+void depileMaterial();
+
+// Notes the first free light; the matching depileLights switches off every light
+// switched on since, so that the next light takes the same number again.
+void empileLights();
+void depileLights();
+
+// The lowest OpenGL light from GL_LIGHT1 upward that is not enabled; GL_LIGHT0 is
+// left to the host program (the viewer's head lamp).
+int premiereLumiereDisponible();
+
+#endif
