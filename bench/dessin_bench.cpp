@@ -48,3 +48,35 @@ static void BM_Dessin(benchmark::State& state, const char* nom) {
 }
 BENCHMARK_CAPTURE(BM_Dessin, 100_noeuds, "scene-100.wrl")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Dessin, 4_formes, "scene-4.wrl")->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The frames that callgrind.sh counts, apart from the warm-up frames before them
+// (the first frame of a new OpenGL state compiles llvmpipe's shaders).
+__attribute__((noinline)) static void imageProgrammeComptee() {
+    affichage();
+    glFinish();
+}
+__attribute__((noinline)) static void imagePlancherComptee(const Appels& appels) {
+    imagePlancher(appels);
+    glFinish();
+}
+
+int dessineImages(const char* nom, int n) {
+    std::string chemin = entree(nom);
+    sceneCourante = new Scene(chemin.c_str());
+    nbFacettesVue = 72;
+    Appels appels;
+    if (octetsFichier(chemin) <= 0 ||
+        !enregistreAppels(sceneCourante->noeuds, nbFacettesVue, appels)) {
+        fprintf(stderr, "orlevan_bench: cannot replay %s\n", chemin.c_str());
+        return 1;
+    }
+    affichage();
+    imagePlancher(appels);
+    glFinish();
+    for (int i = 0; i < n; ++i) {
+        imageProgrammeComptee();
+        imagePlancherComptee(appels);
+    }
+    printf("images %d sommets %ld\n", n, appels.sommets);
+    return 0;
+}

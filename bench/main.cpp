@@ -1,19 +1,25 @@
 // Benchmark main: one real freeglut window for the drawing benchmarks, as the viewer
 // has one. Usage: orlevan_bench INPUT_FOLDER [--benchmark_... options]; the folder
 // holds the scenes that genere-scene.sh wrote (make bench writes them).
+// With --images SCENE N instead of benchmark options, it draws N frames of the scene
+// and N of its floor and ends: the run that callgrind.sh counts instructions of.
 #include <GL/glut.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "bench/aide_bench.h"
+#include "bench/plancher_dessin.h"
 #include "viewer/Viewer.h"
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (argc != 2) {
-        fprintf(stderr, "usage: orlevan_bench INPUT_FOLDER [--benchmark_... options]\n");
+    bool images = argc == 5 && strcmp(argv[2], "--images") == 0;
+    if (argc != 2 && !images) {
+        fprintf(stderr, "usage: orlevan_bench INPUT_FOLDER [--benchmark_... options]\n"
+                        "       orlevan_bench INPUT_FOLDER --images SCENE N\n");
         return 2;
     }
     dossierEntrees = argv[1];
@@ -29,6 +35,8 @@ int main(int argc, char** argv) {
     glutCreateWindow("Orlevan bench");
     initialiseGL();
     redimensionne(350, 300);
+
+    if (images) return dessineImages(argv[3], atoi(argv[4]));
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -27,4 +27,8 @@ bool enregistreAppels(const ListeNoeuds* liste, int n, Appels& appels);
 // recorded calls.
 void imagePlancher(const Appels& appels);
 
+// Draws n frames of the scene nom of the input folder and n of its floor, for an
+// instruction count; prints the frames and the vertices of one frame.
+int dessineImages(const char* nom, int n);
+
 #endif
