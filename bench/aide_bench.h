@@ -3,8 +3,10 @@
 #ifndef ORLEVAN_BENCH_AIDE_H
 #define ORLEVAN_BENCH_AIDE_H
 
+#include <algorithm>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "scene/Scene.h"
 
@@ -21,14 +23,15 @@ inline double maintenant(clockid_t horloge = CLOCK_MONOTONIC) {
     return t.tv_sec + t.tv_nsec * 1e-9;
 }
 
-// The time of the program and of its floor, summed over the iterations. The machine
-// is shared: the ratios use CPU time (of the thread, or of the process when OpenGL's
-// worker threads do part of the work), which others' load barely changes; wall time
-// is kept beside it.
+// The time of the program and of its floor, summed over the iterations, and the ratio
+// of each round. The machine is shared: the ratios use CPU time (of the thread, or of
+// the process when OpenGL's worker threads do part of the work), which others' load
+// changes less than wall time; wall time is kept beside it.
 struct Duel {
     clockid_t horloge;
     double programme = 0, plancher = 0;        // CPU seconds
     double programmeMur = 0, plancherMur = 0;  // wall seconds
+    std::vector<double> rapports;              // program / floor, CPU, of each round
     bool plancherDabord = true;
 
     explicit Duel(clockid_t h) : horloge(h) {}
@@ -37,7 +40,7 @@ struct Duel {
     // falls on both sides alike. Returns the program's CPU time.
     template <class Programme, class Plancher>
     double manche(Programme lanceProgramme, Plancher lancePlancher) {
-        double avant = programme;
+        double avant = programme, avantPlancher = plancher;
         if (plancherDabord) {
             mesure(lancePlancher, plancher, plancherMur);
             mesure(lanceProgramme, programme, programmeMur);
@@ -46,7 +49,17 @@ struct Duel {
             mesure(lancePlancher, plancher, plancherMur);
         }
         plancherDabord = !plancherDabord;
+        rapports.push_back((programme - avant) / (plancher - avantPlancher));
         return programme - avant;
+    }
+
+    // The median of the rounds' ratios: a burst of a neighbour's load spoils a round
+    // or two, not the figure.
+    double rapport() {
+        std::vector<double> tries = rapports;
+        std::sort(tries.begin(), tries.end());
+        size_t m = tries.size() / 2;
+        return tries.size() % 2 ? tries[m] : (tries[m - 1] + tries[m]) / 2;
     }
 
     template <class F>

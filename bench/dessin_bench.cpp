@@ -40,7 +40,7 @@ static void BM_Dessin(benchmark::State& state, const char* nom) {
     state.counters["cpu_ms/image"] = duel.programme * 1e3 / n;
     state.counters["sommets/s"] = appels.sommets * n / duel.programmeMur;
     state.counters["plancher_ms/image"] = duel.plancherMur * 1e3 / n;
-    state.counters["ratio"] = duel.programme / duel.plancher;
+    state.counters["ratio"] = duel.rapport();
     state.counters["ratio_mur"] = duel.programmeMur / duel.plancherMur;
     state.counters["sommets"] = appels.sommets;
     libereScene(sceneCourante);

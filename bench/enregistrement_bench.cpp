@@ -158,7 +158,7 @@ static void BM_Enregistrement(benchmark::State& state, const char* nom) {
     double octets = octetsFichier(sortieProgramme);
     state.counters["MB/s"] = octets * n / duel.programme / 1e6;
     state.counters["plancher_MB/s"] = octets * n / duel.plancher / 1e6;
-    state.counters["ratio"] = duel.programme / duel.plancher;
+    state.counters["ratio"] = duel.rapport();
     state.counters["ratio_mur"] = duel.programmeMur / duel.plancherMur;
     state.counters["lignes"] = lignes.size();
     libereScene(scene);
