@@ -3,7 +3,7 @@ BUILD ?= build
 SCENE ?= examples/demo.wrl
 JOBS ?= 2
 
-.PHONY: all setup build run check
+.PHONY: all setup build run check bench
 
 all: build
 
@@ -22,3 +22,17 @@ check: build
 	bash scripts/avec-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@for etape in scripts/check.d/*.sh; do \
 	  [ -e "$$etape" ] || continue; echo "== $$etape"; bash "$$etape" || exit 1; done
+
+# The benchmarks, each beside its floor (bench/RESULTS.md), under an X server of their
+# own, then the instruction count of a frame under callgrind. The input scenes are
+# written into the build folder, never into the sources.
+BENCH_ENTREES = $(BUILD)/bench/entrees
+BENCH_OPTIONS ?= --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
+  --benchmark_out=$(BUILD)/bench/resultats.json --benchmark_out_format=json
+bench: build
+	@mkdir -p $(BENCH_ENTREES)
+	@for n in 4 100 1000 10000; do \
+	  bash bench/genere-scene.sh $$n >$(BENCH_ENTREES)/scene-$$n.wrl || exit 1; done
+	@bash bench/genere-scene.sh -o 20000000 >$(BENCH_ENTREES)/scene-20M.wrl
+	bash scripts/avec-xvfb.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES) $(BENCH_OPTIONS)
+	bash scripts/avec-xvfb.sh bash bench/callgrind.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES)

@@ -20,8 +20,7 @@ bool Light::litChampCommun(FILE* in, const char* nom, const char* valeur) {
 
 void Light::litVecteurMot(FILE* in, const char* valeur, float v[3]) {
     sscanf(valeur, "%f", &v[0]);
-    litNombre(in, &v[1]);
-    litNombre(in, &v[2]);
+    litNombres(in, &v[1], 2);
 }
 
 int Light::prendLumiere(const float p[4]) const {

@@ -13,8 +13,7 @@ void Material::litChamps(FILE* in) {
                                                          : nullptr;
         if (couleur) {
             if (lu) couleur[0] = premier;
-            litNombre(in, &couleur[1]);
-            litNombre(in, &couleur[2]);
+            litNombres(in, &couleur[1], 2);
         } else if (lu && !strcmp(nom, "shininess")) {
             shininess = premier;
         } else if (lu && !strcmp(nom, "transparency")) {

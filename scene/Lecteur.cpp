@@ -25,8 +25,11 @@ void reprendLecture() { lectureInterrompue = false; }
 
 // Reads a token of at most taille-1 characters; the tail of a longer one is skipped.
 static bool litBorne(FILE* in, char* mot, const char* format, size_t taille) {
+    // Only a token that fills the buffer can have a tail: a sentinel in the last
+    // place but one spares a strlen on every other token.
+    mot[taille - 2] = '\0';
     if (lectureInterrompue || fscanf(in, format, mot) != 1) return false;
-    if (strlen(mot) == taille - 1) {
+    if (mot[taille - 2] != '\0' && strlen(mot) == taille - 1) {
         int c;
         while ((c = getc(in)) != EOF && !isspace(c)) {
         }
@@ -53,21 +56,27 @@ static void cree(FILE* in, ListeNoeuds* liste) {
     noeud->litChamps(in);
 }
 
+// A keyword test that looks at the first character before calling strcmp: most
+// tokens then cost one comparison per keyword, not a call.
+static inline bool est(const char* mot, const char* cle) {
+    return mot[0] == cle[0] && strcmp(mot, cle) == 0;
+}
+
 void litNoeud(const char* mot, FILE* in, ListeNoeuds* liste) {
-    if      (!strcmp(mot, "Separator"))          { char ouvrante[TAILLE_MOT];
-                                                   litMot(in, ouvrante);
-                                                   cree<Separator>(in, liste); }
-    else if (!strcmp(mot, "Cube"))               cree<Cube>(in, liste);
-    else if (!strcmp(mot, "Sphere"))             cree<Sphere>(in, liste);
-    else if (!strcmp(mot, "Cone"))               cree<Cone>(in, liste);
-    else if (!strcmp(mot, "Cylinder"))           cree<Cylinder>(in, liste);
-    else if (!strcmp(mot, "Translation"))        cree<Translation>(in, liste);
-    else if (!strcmp(mot, "Rotation"))           cree<Rotation>(in, liste);
-    else if (!strcmp(mot, "Scale"))              cree<Scale>(in, liste);
-    else if (!strcmp(mot, "Material"))           cree<Material>(in, liste);
-    else if (!strcmp(mot, "OrthographicCamera")) cree<OrthographicCamera>(in, liste);
-    else if (!strcmp(mot, "PerspectiveCamera"))  cree<PerspectiveCamera>(in, liste);
-    else if (!strcmp(mot, "PointLight"))         cree<PointLight>(in, liste);
-    else if (!strcmp(mot, "SpotLight"))          cree<SpotLight>(in, liste);
-    else if (!strcmp(mot, "DirectionalLight"))   cree<DirectionalLight>(in, liste);
+    if      (est(mot, "Separator"))          { char ouvrante[TAILLE_MOT];
+                                               litMot(in, ouvrante);
+                                               cree<Separator>(in, liste); }
+    else if (est(mot, "Cube"))               cree<Cube>(in, liste);
+    else if (est(mot, "Sphere"))             cree<Sphere>(in, liste);
+    else if (est(mot, "Cone"))               cree<Cone>(in, liste);
+    else if (est(mot, "Cylinder"))           cree<Cylinder>(in, liste);
+    else if (est(mot, "Translation"))        cree<Translation>(in, liste);
+    else if (est(mot, "Rotation"))           cree<Rotation>(in, liste);
+    else if (est(mot, "Scale"))              cree<Scale>(in, liste);
+    else if (est(mot, "Material"))           cree<Material>(in, liste);
+    else if (est(mot, "OrthographicCamera")) cree<OrthographicCamera>(in, liste);
+    else if (est(mot, "PerspectiveCamera"))  cree<PerspectiveCamera>(in, liste);
+    else if (est(mot, "PointLight"))         cree<PointLight>(in, liste);
+    else if (est(mot, "SpotLight"))          cree<SpotLight>(in, liste);
+    else if (est(mot, "DirectionalLight"))   cree<DirectionalLight>(in, liste);
 }

@@ -21,10 +21,18 @@ bool litMot(FILE* in, char* mot);
 bool litValeur(FILE* in, char* valeur);
 // Reads one number with "%f"; false (and *v unchanged) when none scans.
 inline bool litNombre(FILE* in, float* v) { return fscanf(in, "%f", v) == 1; }
-// Reads three numbers; a component that does not scan keeps its value.
-inline void litVecteur(FILE* in, float v[3]) {
-    for (int i = 0; i < 3; ++i) litNombre(in, &v[i]);
+// Reads n numbers (2 or 3) exactly as n calls of litNombre would: a number that does
+// not scan keeps its value and the next one is tried after it. One fscanf call reads
+// them all when they scan, which saves the call's fixed cost on most files; a failed
+// conversion leaves the stream where a lone "%f" would, and the reading goes on one
+// number at a time from there.
+inline void litNombres(FILE* in, float* v, int n) {
+    int lus = n == 3 ? fscanf(in, "%f%f%f", &v[0], &v[1], &v[2])
+                     : fscanf(in, "%f%f", &v[0], &v[1]);
+    for (int i = (lus < 0 ? 0 : lus) + 1; i < n; ++i) litNombre(in, &v[i]);
 }
+// Reads three numbers; a component that does not scan keeps its value.
+inline void litVecteur(FILE* in, float v[3]) { litNombres(in, v, 3); }
 
 // Keyword dispatch: creates the node that mot names, appends it to liste and lets it
 // read its block. Any other token is skipped.

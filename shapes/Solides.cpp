@@ -116,24 +116,44 @@ static const int facesCube[6][4] = {
     {0, 1, 2, 3}, {7, 6, 5, 4}, {5, 6, 2, 1}, {0, 3, 7, 4}, {6, 7, 3, 2}, {4, 5, 1, 0},
 };
 
-// An n x n grid of quadrilaterals over the face P0 P1 P2 P3, one strip per row.
+// Row s of a face grid: its start As = P0 + (s/n)(P1 - P0) and its run Cs - As, where
+// Cs = P3 + (s/n)(P2 - P3).
+struct RangeeGrille {
+    float debut[3];
+    float course[3];
+};
+
+static RangeeGrille rangeeGrille(const float* p0, const float* p1, const float* p2,
+                                 const float* p3, int s, float fn) {
+    RangeeGrille r;
+    for (int x = 0; x < 3; ++x) {
+        float a = p0[x] + (s / fn) * (p1[x] - p0[x]);
+        float c = p3[x] + (s / fn) * (p2[x] - p3[x]);
+        r.debut[x] = a;
+        r.course[x] = c - a;
+    }
+    return r;
+}
+
+// An n x n grid of quadrilaterals over the face P0 P1 P2 P3, one strip per row. Each
+// vertex is As + (j/n)(Cs - As); As and Cs - As are formed once per row rather than
+// once per vertex, with the same float operations, so the vertices do not change.
 static void grilleFace(const float* p0, const float* p1, const float* p2, const float* p3,
                        int n) {
     float fn = n;
+    RangeeGrille haut = rangeeGrille(p0, p1, p2, p3, 0, fn);
     for (int i = 0; i < n; ++i) {
+        RangeeGrille bas = rangeeGrille(p0, p1, p2, p3, i + 1, fn);
         glBegin(GL_QUAD_STRIP);
         for (int j = 0; j <= n; ++j) {
-            for (int s = i; s <= i + 1; ++s) {
-                float g[3];
-                for (int x = 0; x < 3; ++x) {
-                    float a = p0[x] + (s / fn) * (p1[x] - p0[x]);
-                    float c = p3[x] + (s / fn) * (p2[x] - p3[x]);
-                    g[x] = a + (j / fn) * (c - a);
-                }
-                glVertex3f(g[0], g[1], g[2]);
-            }
+            float t = j / fn;
+            glVertex3f(haut.debut[0] + t * haut.course[0], haut.debut[1] + t * haut.course[1],
+                       haut.debut[2] + t * haut.course[2]);
+            glVertex3f(bas.debut[0] + t * bas.course[0], bas.debut[1] + t * bas.course[1],
+                       bas.debut[2] + t * bas.course[2]);
         }
         glEnd();
+        haut = bas;
     }
 }
 

@@ -1,0 +1,173 @@
+// Loading a scene beside its floor, the same file read token by token with
+// fscanf("%255s"): what any reader that behaves like the C library's scanner pays.
+// Memory: heap bytes per node after loading, beside the node's own fields and list cell.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <typeinfo>
+
+#include "bench/aide_bench.h"
+#include "properties/DirectionalLight.h"
+#include "properties/Material.h"
+#include "properties/PointLight.h"
+#include "properties/Rotation.h"
+#include "properties/Scale.h"
+#include "properties/SpotLight.h"
+#include "properties/Translation.h"
+#include "scene/Separator.h"
+#include "shapes/Cone.h"
+#include "shapes/Cube.h"
+#include "shapes/Cylinder.h"
+#include "shapes/Sphere.h"
+#include "viewer/OrthographicCamera.h"
+#include "viewer/PerspectiveCamera.h"
+
+// The floor: every token of the file, nothing done with it. With verrou, the loop
+// holds the stream's lock as the reader does, for a second comparison: in a process
+// with threads (OpenGL's) each stdio call otherwise takes and gives back the lock.
+static long litJetons(const char* chemin, bool verrou = false) {
+    FILE* in = fopen(chemin, "r");
+    if (!in) return -1;
+    if (verrou) flockfile(in);
+    char mot[256];
+    long jetons = 0;
+    while (fscanf(in, "%255s", mot) == 1) ++jetons;
+    if (verrou) funlockfile(in);
+    fclose(in);
+    return jetons;
+}
+
+// Minor page faults of this thread so far.
+static long defautsPages() {
+    rusage r;
+    getrusage(RUSAGE_THREAD, &r);
+    return r.ru_minflt;
+}
+
+// After a scene is freed: the heap's free pages go back to the system, or the heap
+// keeps every page it has (no trimming ever, big blocks from the heap too).
+static void rendPages(bool pagesNeuves) {
+    if (pagesNeuves) {
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024);  // glibc's defaults
+        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+        malloc_trim(0);
+    } else {
+        mallopt(M_TRIM_THRESHOLD, 1 << 30);
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    }
+}
+
+// state.range(0): 1 when each load starts with fresh pages, as in the viewer, whose
+// one load is the first use of the heap: every page of the tree then costs the kernel
+// a page fault. 0 when the pages are already mapped, from the load before: what the
+// reader itself costs. Either way the heap is emptied between loads.
+static void BM_Chargement(benchmark::State& state, const char* nom) {
+    bool pagesNeuves = state.range(0) == 1;
+    std::string chemin = entree(nom);
+    double octets = octetsFichier(chemin);
+    if (octets <= 0) {
+        state.SkipWithError("missing input; run `make bench`");
+        return;
+    }
+    Scene* essai = new Scene(chemin.c_str());
+    double noeuds = compteNoeuds(essai->noeuds);
+    libereScene(essai);
+    rendPages(pagesNeuves);
+
+    Duel duel(CLOCK_THREAD_CPUTIME_ID);
+    long jetons = 0;
+    double defauts = 0;
+    double plancherVerrou = 0;  // CPU seconds of the floor holding the lock
+    for (auto _ : state) {
+        Scene* scene = nullptr;
+        state.SetIterationTime(duel.manche(
+            [&] {
+                long avant = defautsPages();
+                scene = new Scene(chemin.c_str());
+                defauts += defautsPages() - avant;
+            },
+            [&] { jetons = litJetons(chemin.c_str()); }));
+        double t0 = maintenant(CLOCK_THREAD_CPUTIME_ID);
+        litJetons(chemin.c_str(), true);
+        plancherVerrou += maintenant(CLOCK_THREAD_CPUTIME_ID) - t0;
+        libereScene(scene);
+        rendPages(pagesNeuves);
+    }
+    double n = state.iterations();
+    state.counters["MB/s"] = octets * n / duel.programme / 1e6;
+    state.counters["noeuds/s"] = noeuds * n / duel.programme;
+    state.counters["plancher_MB/s"] = octets * n / duel.plancher / 1e6;
+    state.counters["ratio"] = duel.rapport();
+    state.counters["ratio_mur"] = duel.programmeMur / duel.plancherMur;
+    state.counters["ratio_verrou"] = duel.programme / plancherVerrou;
+    state.counters["noeuds"] = noeuds;
+    state.counters["jetons"] = jetons;
+    state.counters["defauts_pages"] = defauts / n;
+    rendPages(true);  // glibc's thresholds again for the benchmarks that follow
+}
+// A load of the 20 MB file takes a few tenths of a second: enough rounds for a median.
+BENCHMARK_CAPTURE(BM_Chargement, 20Mo, "scene-20M.wrl")
+    ->ArgName("pages_neuves")->Arg(1)->Arg(0)->MinTime(1.5)->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Chargement, 10000, "scene-10000.wrl")
+    ->ArgName("pages_neuves")->Arg(1)->Arg(0)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// What a node needs, fields and vtable pointer (sizeof) and the list cell that holds
+// it; a Separator also its own child list.
+static long champsNoeud(const Noeud* n) {
+    const std::type_info& t = typeid(*n);
+    long champs = t == typeid(Separator)          ? sizeof(Separator) + sizeof(ListeNoeuds)
+                  : t == typeid(Cube)               ? sizeof(Cube)
+                  : t == typeid(Sphere)             ? sizeof(Sphere)
+                  : t == typeid(Cone)               ? sizeof(Cone)
+                  : t == typeid(Cylinder)           ? sizeof(Cylinder)
+                  : t == typeid(Translation)        ? sizeof(Translation)
+                  : t == typeid(Rotation)           ? sizeof(Rotation)
+                  : t == typeid(Scale)              ? sizeof(Scale)
+                  : t == typeid(Material)           ? sizeof(Material)
+                  : t == typeid(OrthographicCamera) ? sizeof(OrthographicCamera)
+                  : t == typeid(PerspectiveCamera)  ? sizeof(PerspectiveCamera)
+                  : t == typeid(PointLight)         ? sizeof(PointLight)
+                  : t == typeid(SpotLight)          ? sizeof(SpotLight)
+                  : t == typeid(DirectionalLight)   ? sizeof(DirectionalLight)
+                                                    : 0;
+    return champs + sizeof(Maillon);
+}
+
+static long champsListe(const ListeNoeuds* liste) {
+    long total = 0;
+    for (Maillon* m = liste->tete; m; m = m->suivant) {
+        total += champsNoeud(m->noeud);
+        if (auto* s = dynamic_cast<Separator*>(m->noeud)) total += champsListe(s->enfants);
+    }
+    return total;
+}
+
+static void BM_Memoire(benchmark::State& state, const char* nom) {
+    std::string chemin = entree(nom);
+    if (octetsFichier(chemin) <= 0) {
+        state.SkipWithError("missing input; run `make bench`");
+        return;
+    }
+    double tas = 0, champs = 0, noeuds = 0;
+    for (auto _ : state) {
+        // In use on the heap: chunk headers and alignment included, mmapped blocks too.
+        struct mallinfo2 avant = mallinfo2();
+        Scene* scene = new Scene(chemin.c_str());
+        struct mallinfo2 apres = mallinfo2();
+        tas = static_cast<double>(apres.uordblks + apres.hblkhd) -
+              static_cast<double>(avant.uordblks + avant.hblkhd);
+        noeuds = compteNoeuds(scene->noeuds);
+        champs = champsListe(scene->noeuds) + sizeof(Scene) + sizeof(ListeNoeuds);
+        libereScene(scene);
+    }
+    state.counters["tas/noeud"] = tas / noeuds;
+    state.counters["champs/noeud"] = champs / noeuds;
+    state.counters["ratio"] = tas / champs;
+    state.counters["noeuds"] = noeuds;
+}
+// The figure does not vary from run to run: one load is enough.
+BENCHMARK_CAPTURE(BM_Memoire, 20Mo, "scene-20M.wrl")
+    ->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,103 @@
+// The reader's shortcuts must read exactly what the plain reads would: several
+// numbers in one fscanf call against one "%f" at a time, a token that fills its
+// buffer, and the keyword dispatch looking at the first character first.
+#include "properties/Material.h"
+#include "properties/PointLight.h"
+#include "properties/Translation.h"
+#include "scene/Lecteur.h"
+#include "shapes/Cube.h"
+#include "tests/aide.h"
+
+namespace {
+
+// The numbers and the next token, read one "%f" at a time.
+std::string unParUn(const std::string& texte, int n) {
+    FILE* in = flux(texte);
+    float v[3] = {-7, -7, -7};
+    for (int i = 0; i < n; ++i) litNombre(in, &v[i]);
+    char mot[TAILLE_MOT] = "(none)";
+    litMot(in, mot);
+    fclose(in);
+    char resultat[400];
+    snprintf(resultat, sizeof resultat, "%g %g %g | %s", v[0], v[1], v[2], mot);
+    return resultat;
+}
+
+// The same through litNombres.
+std::string ensemble(const std::string& texte, int n) {
+    FILE* in = flux(texte);
+    float v[3] = {-7, -7, -7};
+    litNombres(in, v, n);
+    char mot[TAILLE_MOT] = "(none)";
+    litMot(in, mot);
+    fclose(in);
+    char resultat[400];
+    snprintf(resultat, sizeof resultat, "%g %g %g | %s", v[0], v[1], v[2], mot);
+    return resultat;
+}
+
+}  // namespace
+
+TEST(LectureNombres, severalAtOnceReadWhatOneAtATimeReads) {
+    // Numbers that scan, that fail at each place, that fail after eating a sign or a
+    // point, glued units, and the end of the file at each place.
+    const char* textes[] = {
+        "1 2 3 }",     "1 x 3 }",    "x 2 3 }",   "1 2 x }",    "1 - 3 }",
+        "- -5 7 }",    "1 -x 5 }",   ". 2 3 }",   "1 +. 4 }",   "1.5cm 2 3 }",
+        "1e5 2.5e-3 .5 }", "1 2",    "1",         "",           "  \n\t 4\n5 6 }",
+        "1 inf 3 }",   "1 nan 3 }",  "1 0x1p3 2 }", "1 in 3 }", "} 1 2",
+    };
+    for (const char* texte : textes) {
+        for (int n = 2; n <= 3; ++n) {
+            EXPECT_EQ(ensemble(texte, n), unParUn(texte, n)) << "'" << texte << "', " << n;
+        }
+    }
+}
+
+TEST(LectureNombres, aFailedComponentKeepsItsValueAndTheNextIsRead) {
+    // A lone "-" is eaten by the failing conversion; the number after it still counts.
+    Translation t = lit<Translation>("{ translation 1 - 3 }");
+    EXPECT_EQ(t.translation[0], 1.0f);
+    EXPECT_EQ(t.translation[1], 0.0f);
+    EXPECT_EQ(t.translation[2], 3.0f);
+
+    Material m = lit<Material>("{ diffuseColor 0.5 - 0.25 shininess 0.5 }");
+    EXPECT_EQ(m.diffuseColor[0], 0.5f);
+    EXPECT_EQ(m.diffuseColor[1], 0.8f);
+    EXPECT_EQ(m.diffuseColor[2], 0.25f);
+    EXPECT_EQ(m.shininess, 0.5f);
+
+    // A word stops the vector there: it is the next field name.
+    PointLight p = lit<PointLight>("{ location 1 2 color 0.5 0.25 0.125 }");
+    EXPECT_EQ(p.location[0], 1.0f);
+    EXPECT_EQ(p.location[1], 2.0f);
+    EXPECT_EQ(p.location[2], 1.0f);
+    EXPECT_EQ(p.color[2], 0.125f);
+}
+
+TEST(LectureNombres, tokensThatFillTheBufferLoseOnlyTheirTail) {
+    std::string juste(TAILLE_MOT - 1, 'a');
+    std::string long_(TAILLE_MOT + 40, 'b');
+    std::string texte = juste + " " + long_ + " suite";
+    FILE* in = flux(texte);
+    char mot[TAILLE_MOT];
+    ASSERT_TRUE(litMot(in, mot));
+    EXPECT_EQ(std::string(mot), juste);
+    ASSERT_TRUE(litMot(in, mot));
+    EXPECT_EQ(std::string(mot), std::string(TAILLE_MOT - 1, 'b'));
+    ASSERT_TRUE(litMot(in, mot));
+    EXPECT_EQ(std::string(mot), "suite");
+    EXPECT_FALSE(litMot(in, mot));
+    fclose(in);
+}
+
+TEST(LectureNombres, everyKeywordAndNoNearMissCreatesANode) {
+    Scene* s = sceneDepuis(
+        "#VRML V1.0 ascii\n"
+        "S C Separators Cubes Cub cube Sphere2 SeparatorX { } Translatio Materials\n"
+        "Separator { } Cube { } Sphere { } Cone { } Cylinder { } Translation { }\n"
+        "Rotation { } Scale { } Material { } OrthographicCamera { }\n"
+        "PerspectiveCamera { } PointLight { } SpotLight { } DirectionalLight { }\n");
+    EXPECT_EQ(compte(s->noeuds), 14);
+    EXPECT_NE(dynamic_cast<Cube*>(s->noeuds->tete->suivant->noeud), nullptr);
+}
