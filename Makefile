@@ -2,8 +2,9 @@
 BUILD ?= build
 SCENE ?= examples/demo.wrl
 JOBS ?= 2
+FUZZ_SECONDS ?= 600
 
-.PHONY: all setup build run check
+.PHONY: all setup build run check fuzz
 
 all: build
 
@@ -22,3 +23,8 @@ check: build
 	bash scripts/avec-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@for etape in scripts/check.d/*.sh; do \
 	  [ -e "$$etape" ] || continue; echo "== $$etape"; bash "$$etape" || exit 1; done
+
+# A fuzz campaign of FUZZ_SECONDS seconds over the reader and the generator, on one
+# core (clang, libFuzzer); what it finds stays in build-fuzz/.
+fuzz: setup
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
