@@ -12,8 +12,6 @@
 #include "scene/Messages.h"
 #include "scene/Scene.h"
 
-static Scene* scene;
-
 static void usage(FILE* out) {
     fprintf(out,
             "usage: orlevan-export [-n COUNT] [-o OUTPUT] SCENE\n"
@@ -54,14 +52,13 @@ int main(int argc, char** argv) {
     }
     const char* chemin = argv[optind];
 
-    // Like the viewer's, the scene lives until the process ends, held by a global.
-    scene = new Scene(chemin);
-    if (!scene->lisible) return 1;  // the reader has said why
+    Scene scene(chemin);
+    if (!scene.lisible) return 1;  // the reader has said why
     // No frame is drawn here: the count is the one a frame would have set.
     nbFacettes = compte;
 
     if (sortie && strcmp(sortie, "-") == 0) {
-        scene->enregistre(stdout);
+        scene.enregistre(stdout);
         if (fflush(stdout) != 0 || ferror(stdout)) {
             avertit("cannot write the standard output: %s", strerror(errno));
             return 1;
@@ -73,5 +70,5 @@ int main(int argc, char** argv) {
         if (!nomSortie(chemin, derive)) return 1;
         sortie = derive;
     }
-    return scene->enregistre(sortie) ? 0 : 1;
+    return scene.enregistre(sortie) ? 0 : 1;
 }
