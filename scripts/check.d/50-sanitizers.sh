@@ -10,9 +10,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEVAN_SANITIZE=ON
   -DORLEVAN_WERROR=ON >/dev/null
 cmake --build build-asan -j "${JOBS:-2}" >/dev/null
 
-# fast_unwind_on_malloc=0: Mesa's driver is built without frame pointers; the full
-# stack is needed to tell its allocations from ours.
-export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:strict_string_checks=1:detect_stack_use_after_return=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 bash scripts/avec-xvfb.sh ctest --test-dir build-asan --output-on-failure -j "${JOBS:-2}"
