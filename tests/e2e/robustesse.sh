@@ -97,7 +97,7 @@ debut=$(date +%s.%N)
 cubes=$("$export_" -n 3 -o - "$dossier/grand.wrl" 2>"$dossier/err" | grep -c '^  solidCube(')
 fin=$(date +%s.%N)
 [ "$cubes" -eq "$blocs" ] || echoue "100 MB scene: $cubes cubes saved of $blocs; $(cat "$dossier/err")"
-echo "100 MB scene ($blocs groups): read and saved in $(echo "$fin - $debut" | bc) s"
+awk -v d="$debut" -v f="$fin" -v n="$blocs" 'BEGIN { printf "100 MB scene (%d groups): read and saved in %.1f s\n", n, f - d }'
 rm -f "$dossier/grand.wrl"
 
 [ "$echecs" -eq 0 ] && echo "robustesse: all cases passed"
