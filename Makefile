@@ -2,8 +2,9 @@
 BUILD ?= build
 SCENE ?= examples/demo.wrl
 JOBS ?= 2
+FUZZ_SECONDS ?= 600
 
-.PHONY: all setup build run check bench
+.PHONY: all setup build run check bench fuzz
 
 all: build
 
@@ -36,3 +37,8 @@ bench: build
 	@bash bench/genere-scene.sh -o 20000000 >$(BENCH_ENTREES)/scene-20M.wrl
 	bash scripts/avec-xvfb.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES) $(BENCH_OPTIONS)
 	bash scripts/avec-xvfb.sh bash bench/callgrind.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES)
+
+# A fuzz campaign of FUZZ_SECONDS seconds over the reader and the generator, on one
+# core (clang, libFuzzer); what it finds stays in build-fuzz/.
+fuzz: setup
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 paquets=(
-  build-essential cmake pkg-config clang
+  build-essential cmake pkg-config clang libclang-rt-dev
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick apitrace

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 #include <ftw.h>
+#include <vector>
 #include <unistd.h>
 
 #include "scene/Noeud.h"
@@ -61,9 +62,13 @@ inline std::string fichierTemporaire(const std::string& nom, const std::string& 
     return chemin;
 }
 
-// A scene read from text through a real file, as the viewer reads it.
+// A scene read from text through a real file, as the viewer reads it. Like the
+// viewer's, it lives until the process ends: kept reachable from a global, so that
+// the leak checker of the sanitizer build does not take the tree for a leak.
 inline Scene* sceneDepuis(const std::string& texte) {
-    return new Scene(fichierTemporaire("scene.wrl", texte).c_str());
+    static std::vector<Scene*>* scenes = new std::vector<Scene*>;
+    scenes->push_back(new Scene(fichierTemporaire("scene.wrl", texte).c_str()));
+    return scenes->back();
 }
 
 // The generated C file of a scene, as text.

@@ -1,0 +1,64 @@
+// Fuzz target of the reader and the generator: the input bytes are a scene file,
+// which is read into a tree and written out as C code. Run through `make fuzz`.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "scene/Scene.h"
+#include "scene/Separator.h"
+
+// The program never frees a tree: it lives until the process ends. Here one tree is
+// built per input, millions of times, so each is released once written; otherwise
+// the memory would grow without bound and every input would look like a leak. The
+// nodes have trivial destructors (no node owns memory but a Separator its list), so
+// releasing is giving their storage back.
+static void libere(ListeNoeuds* liste) {
+    Maillon* m = liste->tete;
+    while (m) {
+        if (auto* groupe = dynamic_cast<Separator*>(m->noeud)) libere(groupe->enfants);
+        ::operator delete(m->noeud);
+        Maillon* suivant = m->suivant;
+        delete m;
+        m = suivant;
+    }
+    delete liste;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
+    // The scene is read through a path, as the viewer and the converter read it: a
+    // file in memory, named by its descriptor.
+    static int fd = memfd_create("scene.wrl", 0);
+    static char chemin[64];
+    if (fd < 0) abort();
+    snprintf(chemin, sizeof chemin, "/proc/self/fd/%d", fd);
+    if (ftruncate(fd, 0) != 0 || pwrite(fd, donnees, taille, 0) != static_cast<ssize_t>(taille))
+        abort();
+
+    Scene* scene = new Scene(chemin);
+    nbFacettes = 3 + static_cast<int>(taille % 7);  // varies the generated counts
+
+    char* texte = nullptr;
+    size_t longueur = 0;
+    FILE* out = open_memstream(&texte, &longueur);
+    scene->enregistre(out);
+    fclose(out);
+    free(texte);
+    // Through the path as well: the check that the output is not the scene itself.
+    scene->enregistre("/dev/null");
+
+    libere(scene->noeuds);
+    delete scene;
+
+    // The save command's output name, from the first bytes taken as a path.
+    char nom[400], sortie[TAILLE_NOM];
+    size_t n = taille < sizeof nom - 1 ? taille : sizeof nom - 1;
+    memcpy(nom, donnees, n);
+    nom[n] = '\0';
+    nomSortie(nom, sortie);
+    return 0;
+}

@@ -1,0 +1,387 @@
+// Whatever the file holds, the reader finishes, the tree draws and saves, and saving
+// never writes over the scene: files cut anywhere, over-long tokens, deep nesting,
+// garbage, odd numbers, devices, and output paths that cannot be written.
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "scene/Separator.h"
+#include "shapes/Cone.h"
+#include "shapes/Cube.h"
+#include "shapes/Cylinder.h"
+#include "shapes/Sphere.h"
+#include "properties/Translation.h"
+#include "tests/aide.h"
+#include "viewer/Viewer.h"
+
+namespace {
+
+// One node of each of the fourteen types, nested.
+const char* const TOUS_LES_NOEUDS = R"(#VRML V1.0 ascii
+Separator {
+  PerspectiveCamera { position 0 0 5 orientation 0 1 0 0.1 focalDistance 5 heightAngle 0.7 }
+  OrthographicCamera { position 0 0 5 orientation 0 0 1 0 focalDistance 5 height 3 }
+  DirectionalLight { on TRUE intensity 0.8 color 1 1 1 direction -1 -1 -1 }
+  PointLight { on TRUE intensity 0.5 color 1 0.9 0.8 location 2 2 2 }
+  SpotLight { on FALSE intensity 1 location 0 3 0 direction 0 -1 0 dropOffRate 0.5 cutOffAngle 0.6 }
+  Separator {
+    Translation { translation 1 -2.5 0 }
+    Rotation { rotation 0 1 0 0.5 }
+    Scale { scaleFactor 2 1 0.5 }
+    Material { ambientColor 0.1 0.1 0.1 diffuseColor 0.8 0.2 0.2 shininess 0.5 transparency 0.25 }
+    Cube { width 1 height 2 depth 3 }
+    Sphere { radius 0.5 }
+  }
+  Cone { bottomRadius 1 height 2 parts SIDES|BOTTOM }
+  Cylinder { radius 1 height 2 parts SIDES|TOP }
+}
+)";
+
+int compteTout(const ListeNoeuds* liste) {
+    int n = 0;
+    for (Maillon* m = liste->tete; m; m = m->suivant) {
+        ++n;
+        if (auto* s = dynamic_cast<Separator*>(m->noeud)) n += compteTout(s->enfants);
+    }
+    return n;
+}
+
+int profondeur(const ListeNoeuds* liste) {
+    int p = 0;
+    for (Maillon* m = liste->tete; m; m = m->suivant)
+        if (auto* s = dynamic_cast<Separator*>(m->noeud)) p = std::max(p, 1 + profondeur(s->enfants));
+    return p;
+}
+
+// The first node of class T anywhere in the tree, in file order.
+template <class T>
+T* cherche(const ListeNoeuds* liste) {
+    for (Maillon* m = liste->tete; m; m = m->suivant) {
+        if (auto* t = dynamic_cast<T*>(m->noeud)) return t;
+        if (auto* s = dynamic_cast<Separator*>(m->noeud))
+            if (T* t = cherche<T>(s->enfants)) return t;
+    }
+    return nullptr;
+}
+
+size_t occurrences(const std::string& texte, const std::string& mot) {
+    size_t n = 0;
+    for (size_t i = texte.find(mot); i != std::string::npos; i = texte.find(mot, i + 1)) ++n;
+    return n;
+}
+
+// Draws the scene once and saves it; the saved text must be a whole file.
+std::string dessineEtEnregistre(Scene* scene, int nb = 8) {
+    etatInitialGL();
+    glPushMatrix();
+    scene->dessine(nb);
+    glPopMatrix();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    std::string texte = enregistreTexte(*scene);
+    EXPECT_EQ(texte.rfind("#include <GL/glut.h>\n", 0), 0u);
+    EXPECT_EQ(texte.substr(texte.size() - 2), "}\n");
+    EXPECT_EQ(occurrences(texte, "glPushMatrix"), occurrences(texte, "glPopMatrix"));
+    // Every block that a snippet opens is closed (a parts word may hold braces: only
+    // the blocks' own line starts and ends count).
+    std::istringstream flot(texte);
+    int ouverts = 0;
+    for (std::string ligne; std::getline(flot, ligne);) {
+        size_t debut = ligne.find_first_not_of(' ');
+        if (debut != std::string::npos && ligne.compare(debut, 2, "{ ") == 0) ++ouverts;
+        if (ligne.size() > 2 && ligne.compare(ligne.size() - 2, 2, " }") == 0) --ouverts;
+    }
+    EXPECT_EQ(ouverts, 0);
+    return texte;
+}
+
+std::string lisFichier(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+size_t lignes(const std::string& texte) { return occurrences(texte, "\n"); }
+
+}  // namespace
+
+TEST(Robustesse, everyPrefixOfAFullSceneLoadsDrawsAndSaves) {
+    const std::string texte = TOUS_LES_NOEUDS;
+    int precedent = 0;
+    for (size_t fin = 0; fin <= texte.size(); ++fin) {
+        bool finDeMot = fin == texte.size() || isspace(static_cast<unsigned char>(texte[fin]));
+        bool milieuDeMot = fin > 0 && !finDeMot && !isspace(static_cast<unsigned char>(texte[fin - 1]));
+        if (!finDeMot && !milieuDeMot) continue;
+        SCOPED_TRACE("cut after: " + texte.substr(0, fin));
+        testing::internal::CaptureStderr();
+        Scene* s = sceneDepuis(texte.substr(0, fin));
+        testing::internal::GetCapturedStderr();
+        dessineEtEnregistre(s);
+        // A node is in its list before its block is read: a longer cut never loses one.
+        if (finDeMot && fin > 0 && isspace(static_cast<unsigned char>(texte[fin]))) {
+            EXPECT_GE(compteTout(s->noeuds), precedent);
+            precedent = compteTout(s->noeuds);
+        }
+    }
+    Scene* entiere = sceneDepuis(texte);
+    EXPECT_EQ(compteTout(entiere->noeuds), 15);
+    EXPECT_EQ(profondeur(entiere->noeuds), 2);
+}
+
+// A token of n characters whose last four are "Cube": if the reader took the tail of
+// a cut token for the next token, a Cube would appear.
+static std::string longMot(size_t n, char c = 'x') { return std::string(n - 4, c) + "Cube"; }
+
+TEST(Robustesse, overLongTokensInEveryPositionAreCutAndSkipped) {
+    for (size_t n : {255u, 256u, 259u, 100000u}) {
+        const std::string m = longMot(n), chiffres(n, '7');
+        const std::string parts = [&] {
+            std::string p;
+            while (p.size() < n) p += "SIDES|";
+            return p.substr(0, n);
+        }();
+        // Each case ends with the sentinel, which must come out whole.
+        const std::vector<std::string> cas = {
+            m,                                                 // keyword position
+            "Separator " + m + " }",                           // in place of "{"
+            "Separator { " + m + " }",                         // inside a Separator
+            "Cube { " + m + " 5 height 3 }",                   // field name, number-first
+            "Cone { " + m + " 5 height 3 }",                   // field name, word-first
+            "Cube { width " + m + " height 3 }",               // number value
+            "Cube { width " + chiffres + " height 3 }",        // number of n digits
+            "Cone { height " + m + " bottomRadius 3 }",        // word value
+            "Cone { height " + chiffres + " bottomRadius 3 }",
+            "Cylinder { parts " + parts + " height 3 }",       // parts word
+            "PointLight { on " + m + " intensity 0.5 }",
+            "Translation { " + m + " 1 2 3 }",                 // single-field name
+            "Translation { translation " + m + " 1 2 }",
+        };
+        for (const std::string& c : cas) {
+            SCOPED_TRACE("length " + std::to_string(n) + ": " + c.substr(0, 60));
+            Scene* s = sceneDepuis("#VRML V1.0 ascii\n" + c + "\nSphere { radius 7 }\n");
+            EXPECT_EQ(cherche<Cube>(s->noeuds) && c.rfind("Cube", 0) != 0, false)
+                << "the tail of a cut token was read as a keyword";
+            Sphere* sentinelle = cherche<Sphere>(s->noeuds);
+            ASSERT_NE(sentinelle, nullptr);
+            EXPECT_EQ(sentinelle->radius, 7.0f);
+            if (auto* cube = cherche<Cube>(s->noeuds)) {
+                EXPECT_EQ(cube->height, 3.0f);
+            }
+            if (auto* cone = cherche<Cone>(s->noeuds)) {
+                EXPECT_LE(strlen(cone->parts), 199u);
+            }
+            if (auto* cyl = cherche<Cylinder>(s->noeuds)) {
+                EXPECT_EQ(strlen(cyl->parts), std::min<size_t>(n, 199));
+                EXPECT_EQ(cyl->height, 3.0f);
+            }
+            dessineEtEnregistre(s);
+        }
+    }
+}
+
+TEST(Robustesse, aMillionNestedSeparatorsStopAtTheNestingLimit) {
+    std::string chemin = fichierTemporaire("profond.wrl", "");
+    {
+        FILE* f = fopen(chemin.c_str(), "w");
+        fputs("#VRML V1.0 ascii\n", f);
+        for (int i = 0; i < 1000000; ++i) fputs("Separator {\n", f);
+        fclose(f);
+    }
+    testing::internal::CaptureStderr();
+    Scene s(chemin.c_str());
+    std::string erreurs = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(lignes(erreurs), 1u) << erreurs;
+    EXPECT_EQ(compte(s.noeuds), 1);
+    // The Separator one past the limit is in the tree, empty: its block is not read.
+    EXPECT_EQ(profondeur(s.noeuds), PROFONDEUR_MAX + 1);
+    std::string texte = dessineEtEnregistre(&s);
+    EXPECT_EQ(occurrences(texte, "glPushMatrix"), static_cast<size_t>(PROFONDEUR_MAX + 1));
+    remove(chemin.c_str());
+}
+
+TEST(Robustesse, nestingUpToTheLimitIsReadWhole) {
+    std::string texte = "#VRML V1.0 ascii\n";
+    for (int i = 0; i < PROFONDEUR_MAX; ++i) texte += "Separator {\n";
+    texte += "Cube { width 5 }\n";
+    for (int i = 0; i < PROFONDEUR_MAX; ++i) texte += "}\n";
+    texte += "Sphere { }\n";
+    testing::internal::CaptureStderr();
+    Scene* s = sceneDepuis(texte);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(profondeur(s->noeuds), PROFONDEUR_MAX);
+    ASSERT_NE(cherche<Cube>(s->noeuds), nullptr);
+    EXPECT_EQ(cherche<Cube>(s->noeuds)->width, 5.0f);
+    EXPECT_NE(dynamic_cast<Sphere*>(s->noeuds->queue->noeud), nullptr);
+}
+
+TEST(Robustesse, binaryGarbageAndKeywordSoupLoadDrawAndSave) {
+    const char* mots[] = {"Separator", "Cube", "Sphere", "Cone", "Cylinder", "Translation",
+                          "Rotation", "Scale", "Material", "OrthographicCamera",
+                          "PerspectiveCamera", "PointLight", "SpotLight", "DirectionalLight",
+                          "{", "}", "{", "}", "parts", "SIDES|TOP", "width", "radius", "1.5",
+                          "-3", "nan", "diffuseColor", "location", "on", "FALSE"};
+    std::mt19937 hasard(7);
+    for (int essai = 0; essai < 12; ++essai) {
+        std::string texte = "#VRML V1.0 ascii\n";
+        for (int i = 0; i < 20000; ++i) {
+            if (essai % 2) {
+                texte += static_cast<char>(hasard() & 0xff);  // any byte, NUL included
+            } else {
+                texte += mots[hasard() % (sizeof mots / sizeof *mots)];
+                texte += " \n\t"[hasard() % 3];
+            }
+        }
+        SCOPED_TRACE("essai " + std::to_string(essai));
+        testing::internal::CaptureStderr();
+        Scene* s = sceneDepuis(texte);
+        testing::internal::GetCapturedStderr();
+        dessineEtEnregistre(s);
+    }
+}
+
+TEST(Robustesse, oddNumbersAreReadAsScanfReadsThem) {
+    Scene* s = sceneDepuis(
+        "#VRML V1.0 ascii\n"
+        "Cube { width nan height inf depth 1e39 }\n"
+        "Sphere { radius -0 }\n"
+        "Translation { translation 0x10 1e 5 }\n"
+        "Cone { bottomRadius 1e height -inf }\n"
+        "Cylinder { radius 0x1p3 height NAN }\n"
+        "Sphere { radius 1e-50 }\n");
+    auto* cube = cherche<Cube>(s->noeuds);
+    ASSERT_NE(cube, nullptr);
+    EXPECT_TRUE(std::isnan(cube->width));
+    EXPECT_TRUE(std::isinf(cube->height));
+    EXPECT_TRUE(std::isinf(cube->depth));  // beyond a float
+    auto* sphere = cherche<Sphere>(s->noeuds);
+    EXPECT_EQ(sphere->radius, 0.0f);
+    EXPECT_TRUE(std::signbit(sphere->radius));
+    auto* t = cherche<Translation>(s->noeuds);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->translation[0], 16.0f);  // C's hexadecimal floats
+    auto* cone = cherche<Cone>(s->noeuds);
+    ASSERT_NE(cone, nullptr);
+    EXPECT_EQ(cone->bottomRadius, 1.0f);  // "1e" is no number: the default stays
+    EXPECT_TRUE(std::isinf(cone->height) && cone->height < 0);
+    auto* cyl = cherche<Cylinder>(s->noeuds);
+    ASSERT_NE(cyl, nullptr);
+    EXPECT_EQ(cyl->radius, 8.0f);
+    EXPECT_TRUE(std::isnan(cyl->height));
+    EXPECT_EQ(dynamic_cast<Sphere*>(s->noeuds->queue->noeud)->radius, 0.0f);  // underflow
+    dessineEtEnregistre(s);
+}
+
+TEST(Robustesse, foldersAndEndlessDevicesGiveAnEmptySceneAndOneLine) {
+    std::string dossier = fichierTemporaire("rien", "");
+    remove(dossier.c_str());
+    mkdir(dossier.c_str(), 0755);
+    for (const std::string& chemin : {dossier, std::string("/dev/zero"),
+                                      std::string("/dev/urandom"), dossier + "/absent.wrl"}) {
+        SCOPED_TRACE(chemin);
+        testing::internal::CaptureStderr();
+        Scene s(chemin.c_str());
+        std::string erreurs = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(lignes(erreurs), 1u) << erreurs;
+        EXPECT_NE(erreurs.find(chemin), std::string::npos) << erreurs;
+        EXPECT_FALSE(s.lisible);
+        EXPECT_EQ(s.noeuds->tete, nullptr);
+        dessineEtEnregistre(&s);
+    }
+}
+
+// Saving never replaces the scene file with C code, whatever name leads to it.
+TEST(Robustesse, savingOverTheSceneItselfIsRefused) {
+    const std::string vrml = "#VRML V1.0 ascii\nCube { }\n";
+    std::string dossier = fichierTemporaire("x.cpp", vrml);
+    dossier = dossier.substr(0, dossier.rfind('/'));
+
+    std::string lien = dossier + "/lien.cpp", lienScene = dossier + "/lien.wrl";
+    fichierTemporaire("lien.wrl", vrml);
+    ASSERT_EQ(symlink("lien.wrl", lien.c_str()), 0);  // the derived name links to the scene
+    std::string dur = dossier + "/dur.cpp";
+    fichierTemporaire("dur.wrl", vrml);
+    ASSERT_EQ(link((dossier + "/dur.wrl").c_str(), dur.c_str()), 0);
+
+    for (const std::string& scene : {dossier + "/x.cpp", lienScene, dossier + "/dur.wrl",
+                                     dossier + "/./x.cpp"}) {
+        SCOPED_TRACE(scene);
+        Scene s(scene.c_str());
+        ASSERT_TRUE(s.lisible);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(sauvegarde(&s, scene.c_str()));
+        std::string erreurs = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(lignes(erreurs), 1u) << erreurs;
+        EXPECT_EQ(lisFichier(scene), vrml);
+    }
+    struct stat etat;
+    ASSERT_EQ(lstat(lien.c_str(), &etat), 0);
+    EXPECT_TRUE(S_ISLNK(etat.st_mode));
+}
+
+TEST(Robustesse, thousandsOfFacetsDrawAndSave) {
+    sceneCourante = sceneDepuis(
+        "#VRML V1.0 ascii\nSeparator { Cube { } Sphere { } Cone { } Cylinder { } }\n");
+    strcpy(nomFichier, fichierTemporaire("facettes.wrl", "").c_str());
+    int avant = nbFacettesVue;
+    testing::internal::CaptureStderr();  // freeglut notes each key sent from outside
+    for (int i = 0; i < 2000; ++i) clavier('+', 0, 0);
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(nbFacettesVue, avant + 2000);
+    etatInitialGL();
+    affichage();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    choixPrincipal(0);
+    std::string texte = lisFichier(std::string(nomFichier, strlen(nomFichier) - 3) + "cpp");
+    EXPECT_NE(texte.find("solidCylindre(1.000000F,2.000000F," + std::to_string(avant + 2000)),
+              std::string::npos);
+}
+
+// The save command when the output cannot be written: one line, and the viewer goes
+// on drawing and can save elsewhere afterwards.
+TEST(Robustesse, failedSavesGiveOneLineAndTheViewerGoesOn) {
+    std::string bon = fichierTemporaire("plein.wrl", "#VRML V1.0 ascii\nCube { }\n");
+    std::string dossier = bon.substr(0, bon.rfind('/'));
+    sceneCourante = new Scene(bon.c_str());
+    nbFacettesVue = 72;
+    ASSERT_EQ(symlink("/dev/full", (dossier + "/plein.cpp").c_str()), 0);
+    fichierTemporaire("lecture.cpp", "unchanged");
+    chmod((dossier + "/lecture.cpp").c_str(), 0444);
+
+    for (const std::string& nom : {dossier + "/plein.wrl", dossier + "/absent/scene.wrl",
+                                   dossier + "/lecture.wrl"}) {
+        SCOPED_TRACE(nom);
+        strcpy(nomFichier, nom.c_str());
+        testing::internal::CaptureStderr();
+        if (nom.find("lecture") != std::string::npos && geteuid() == 0) {
+            // Root may write any file: the save runs in a child without privileges.
+            chmod(dossier.c_str(), 0755);
+            pid_t fils = fork();
+            if (fils == 0) {
+                if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+                _exit(sauvegarde(sceneCourante, nomFichier) ? 1 : 0);
+            }
+            int etat = 0;
+            waitpid(fils, &etat, 0);
+            EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << etat;
+        } else {
+            choixPrincipal(0);
+        }
+        std::string erreurs = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(lignes(erreurs), 1u) << erreurs;
+        EXPECT_NE(erreurs.find(nom.substr(0, nom.size() - 3) + "cpp"), std::string::npos)
+            << erreurs;
+        etatInitialGL();
+        affichage();
+        EXPECT_NO_GL_ERROR();
+    }
+    EXPECT_EQ(lisFichier(dossier + "/lecture.cpp"), "unchanged");
+    strcpy(nomFichier, (dossier + "/ailleurs.wrl").c_str());
+    choixPrincipal(0);
+    EXPECT_NE(lisFichier(dossier + "/ailleurs.cpp").find("solidCube"), std::string::npos);
+}
