@@ -16,6 +16,16 @@
 #include "scene/Noeud.h"
 #include "scene/Scene.h"
 
+// Keeps an object reachable to the end, as the viewer keeps its tree: trees are never
+// freed by design, and the sanitizer build must not take the ones the tests build for
+// leaks. The list itself is never destroyed, so it outlasts the exit-time leak check.
+template <class T>
+T* garde(T* objet) {
+    static std::vector<T*>* gardes = new std::vector<T*>;
+    gardes->push_back(objet);
+    return objet;
+}
+
 // A read stream over a literal, for a block reader.
 inline FILE* flux(const std::string& texte) {
     return fmemopen(const_cast<char*>(texte.data()), texte.size(), "r");
@@ -62,13 +72,10 @@ inline std::string fichierTemporaire(const std::string& nom, const std::string& 
     return chemin;
 }
 
-// A scene read from text through a real file, as the viewer reads it. Like the
-// viewer's, it lives until the process ends: kept reachable from a global, so that
-// the leak checker of the sanitizer build does not take the tree for a leak.
+// A scene read from text through a real file, as the viewer reads it; like the
+// viewer's, it lives until the process ends.
 inline Scene* sceneDepuis(const std::string& texte) {
-    static std::vector<Scene*>* scenes = new std::vector<Scene*>;
-    scenes->push_back(new Scene(fichierTemporaire("scene.wrl", texte).c_str()));
-    return scenes->back();
+    return garde(new Scene(fichierTemporaire("scene.wrl", texte).c_str()));
 }
 
 // The generated C file of a scene, as text.

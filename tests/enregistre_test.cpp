@@ -86,7 +86,7 @@ std::string dossier() {
 void demarre(const std::string& chemin) {
     ASSERT_LT(chemin.size(), size_t(TAILLE_NOM));
     strcpy(nomFichier, chemin.c_str());
-    sceneCourante = new Scene(chemin.c_str());
+    sceneCourante = garde(new Scene(chemin.c_str()));
     nbFacettesVue = 72;
 }
 
@@ -244,7 +244,7 @@ TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
     std::string grande = "#VRML V1.0 ascii\n";
     for (int i = 0; i < 400; ++i) grande += "Separator { Cube { } }\n";
     std::ofstream(d + "/grand.wrl") << grande;
-    sceneCourante = new Scene((d + "/grand.wrl").c_str());
+    sceneCourante = garde(new Scene((d + "/grand.wrl").c_str()));
     symlink("/dev/full", (d + "/grand.cpp").c_str());
     strcpy(nomFichier, (d + "/grand.wrl").c_str());
     unSeulMessage(enregistrer(), d + "/grand.cpp", strerror(ENOSPC));

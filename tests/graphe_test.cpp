@@ -55,7 +55,7 @@ int lumieres(std::initializer_list<int> numeros) {
 }
 
 Material* rouge() {
-    auto* m = new Material;
+    auto* m = garde(new Material);
     m->diffuseColor[1] = m->diffuseColor[2] = 0;
     m->diffuseColor[0] = 1;
     return m;
@@ -100,7 +100,7 @@ TEST_F(Graphe, emptySeparatorChangesNothing) {
 }
 
 TEST_F(Graphe, separatorKeepsMatrixMaterialAndLightsToItself) {
-    auto* sep = new Separator;
+    auto* sep = garde(new Separator);
     auto* dedans = new Sonde;
     auto* t = new Translation;
     t->translation[0] = 5;
@@ -131,8 +131,8 @@ TEST_F(Graphe, lightsTakeConsecutiveNumbersAndAreFreedAtTheEndOfTheirGroup) {
     // Separator { PointLight s1 PointLight s2 Separator { PointLight s3 } s4
     //             PointLight s5 } s6
     std::vector<Sonde*> s;
-    for (int i = 0; i < 6; ++i) s.push_back(new Sonde);
-    auto* dehors = new Separator;
+    for (int i = 0; i < 6; ++i) s.push_back(garde(new Sonde));
+    auto* dehors = garde(new Separator);
     auto* dedans = new Separator;
     dehors->enfants->ajoute(new PointLight);
     dehors->enfants->ajoute(s[0]);

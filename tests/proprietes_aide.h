@@ -35,7 +35,7 @@ inline std::vector<float> parametre(GLenum lumiere, GLenum nom) {
 
 // A Separator holding the given nodes, in order.
 inline Separator* groupe(std::initializer_list<Noeud*> noeuds) {
-    auto* s = new Separator;
+    auto* s = garde(new Separator);
     for (Noeud* n : noeuds) s->enfants->ajoute(n);
     return s;
 }

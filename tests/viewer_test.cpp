@@ -194,7 +194,7 @@ TEST_F(Viewer, projectionIsTwoUnitsHighAndFollowsTheAspect) {
 }
 
 TEST_F(Viewer, cleanFrameIsSilentAndAnErrorFramePrintsOneLine) {
-    sceneCourante = new Scene(ORLEVAN_SOURCE_DIR "/examples/demo.wrl");
+    sceneCourante = garde(new Scene(ORLEVAN_SOURCE_DIR "/examples/demo.wrl"));
     ASSERT_NE(sceneCourante->noeuds->tete, nullptr);
     testing::internal::CaptureStdout();
     affichage();
