@@ -10,7 +10,6 @@
 #include "shapes/Cylinder.h"
 #include "shapes/Solides.h"
 #include "shapes/Sphere.h"
-#include "viewer/Manipulation.h"
 #include "viewer/Viewer.h"
 
 enum : uint8_t { DEBUT, FIN, NORMALE, SOMMET, EMPILE, DEPILE, TRANSLATION, MATIERE };
@@ -117,29 +116,14 @@ static void rejoue(const Appels& appels) {
     }
 }
 
+static const Appels* appelsRejoues;
+static void rejoueAppels() { rejoue(*appelsRejoues); }
+
 void imagePlancher(const Appels& appels) {
-    // The viewer's display callback, line for line, around the replay.
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glPolygonMode(GL_FRONT_AND_BACK, modeSurfacique ? GL_FILL : GL_LINE);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    int w = glutGet(GLUT_WINDOW_WIDTH);
-    int h = glutGet(GLUT_WINDOW_HEIGHT);
-    float rapport = w / static_cast<float>(h);
-    glOrtho(-rapport, rapport, -1, 1, -12.0f, 12.0f);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    if (lampeFrontale) glEnable(GL_LIGHT0);
-    else glDisable(GL_LIGHT0);
-    glPushMatrix();
-        appliqueVue();
-        appliqueAnglesTouches();
-        glPushMatrix();
-            rejoue(appels);
-        glPopMatrix();
-    glPopMatrix();
-    glFlush();
-    GLenum erreur = glGetError();
-    if (erreur != GL_NO_ERROR) printf("\nAttention erreur %d\n", erreur);
-    glutSwapBuffers();
+    // The viewer's own frame, its scene replaced by the replay.
+    appelsRejoues = &appels;
+    void (*contenu)() = contenuScene;
+    contenuScene = rejoueAppels;
+    affichage();
+    contenuScene = contenu;
 }
