@@ -13,13 +13,8 @@ int main(int argc, char** argv) {
     glutInit(&argc, argv);
 
     // The viewer's window, titled with the program's name in place of a scene path.
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(350, 300);
-    glutInitWindowPosition(50, 50);
     const char* nom = strrchr(argv[0], '/');
-    char titre[TAILLE_NOM + 16];
-    snprintf(titre, sizeof titre, "Orlevan - %s", nom ? nom + 1 : argv[0]);
-    glutCreateWindow(titre);
+    ouvreFenetre(nom ? nom + 1 : argv[0]);
 
     // No scene tree: the viewer's drawing calls the compiled scene.
     contenuScene = dessineSceneCompilee;

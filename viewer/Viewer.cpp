@@ -16,6 +16,15 @@ int menuLampe;
 int menuVisualisation;
 int menuPrincipal;
 
+void ouvreFenetre(const char* nom) {
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(350, 300);
+    glutInitWindowPosition(50, 50);
+    char titre[TAILLE_NOM + 16];
+    snprintf(titre, sizeof titre, "Orlevan - %s", nom);
+    glutCreateWindow(titre);
+}
+
 void initialiseGL() {
     glEnable(GL_AUTO_NORMAL);
     glEnable(GL_NORMALIZE);  // the sphere's normals are not of unit length

@@ -15,6 +15,9 @@ extern int menuLampe;                // GLUT ids of the menus
 extern int menuVisualisation;
 extern int menuPrincipal;
 
+// Opens the one double-buffered window, 350 x 300 at (50, 50), titled "Orlevan - "
+// and nom (the scene path).
+void ouvreFenetre(const char* nom);
 void initialiseGL();  // the fixed OpenGL state, once
 void dessineScene();  // the scene with the current count, matrix pushed and popped
 

@@ -21,13 +21,8 @@ int main(int argc, char** argv) {
     }
 
     // The window, titled with the path.
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(350, 300);
-    glutInitWindowPosition(50, 50);
-    char titre[TAILLE_NOM + 16];
-    snprintf(titre, sizeof titre, "Orlevan - %s", chemin);
     strcpy(nomFichier, chemin);
-    glutCreateWindow(titre);
+    ouvreFenetre(chemin);
 
     // The scene, the menu, the fixed OpenGL state, the callbacks.
     sceneCourante = new Scene(chemin);
