@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 #include "scene/Lumieres.h"
 
@@ -40,11 +41,11 @@ bool Light::exporteDebut(FILE* out, const char* nomPosition, const float p[4]) c
     if (!allumee()) return false;
     double i = intensity;
     fprintf(out, "  { int pld = premiereLumiereDisponible();\n");
-    fprintf(out, "    { float c[4] = { %fF,%fF,%fF,%fF };\n", color[0] * i, color[1] * i,
+    ecritC(out, "    { float c[4] = { %fF,%fF,%fF,%fF };\n", color[0] * i, color[1] * i,
             color[2] * i, 1.0);
     fprintf(out, "      glLightfv(pld,GL_DIFFUSE,c);\n");
     fprintf(out, "      glLightfv(pld,GL_SPECULAR,c); }\n");
-    fprintf(out, "    { float %s[4] = { %fF,%fF,%fF,%fF };\n", nomPosition, p[0], p[1], p[2],
+    ecritC(out, "    { float %s[4] = { %fF,%fF,%fF,%fF };\n", nomPosition, p[0], p[1], p[2],
             p[3]);
     fprintf(out, "      glLightfv(pld,GL_POSITION,%s); }\n", nomPosition);
     return true;

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 
 void Material::litChamps(FILE* in) {
@@ -38,7 +39,7 @@ void Material::dessine() {
 
 // One block of the generated code: a colour and its alpha, then the call setting it.
 static void exporteCouleur(FILE* out, const float* c, double alpha, const char* parametre) {
-    fprintf(out, "  { float t[4] = { %fF,%fF,%fF,%fF };\n", c[0], c[1], c[2], alpha);
+    ecritC(out, "  { float t[4] = { %fF,%fF,%fF,%fF };\n", c[0], c[1], c[2], alpha);
     fprintf(out, "    glMaterialfv(GL_FRONT_AND_BACK,%s,t); }\n", parametre);
 }
 
@@ -48,6 +49,6 @@ void Material::exporte(FILE* out) {
     exporteCouleur(out, ambientColor, alpha, "GL_AMBIENT");
     exporteCouleur(out, specularColor, alpha, "GL_SPECULAR");
     exporteCouleur(out, emissiveColor, alpha, "GL_EMISSION");
-    fprintf(out, "  { float t[4] = { %fF };\n", shininess * 128.0);
+    ecritC(out, "  { float t[4] = { %fF };\n", shininess * 128.0);
     fprintf(out, "    glMaterialfv(GL_FRONT_AND_BACK,GL_SHININESS,t); }\n");
 }

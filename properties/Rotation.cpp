@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 
 void Rotation::litChamps(FILE* in) {
@@ -15,5 +16,5 @@ void Rotation::litChamps(FILE* in) {
 void Rotation::dessine() { glRotatef(angle, axis[0], axis[1], axis[2]); }
 
 void Rotation::exporte(FILE* out) {
-    fprintf(out, "  glRotatef(%fF,%fF,%fF,%fF);\n", angle, axis[0], axis[1], axis[2]);
+    ecritC(out, "  glRotatef(%fF,%fF,%fF,%fF);\n", angle, axis[0], axis[1], axis[2]);
 }

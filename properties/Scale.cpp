@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 
 void Scale::litChamps(FILE* in) {
@@ -13,5 +14,5 @@ void Scale::litChamps(FILE* in) {
 void Scale::dessine() { glScalef(scaleFactor[0], scaleFactor[1], scaleFactor[2]); }
 
 void Scale::exporte(FILE* out) {
-    fprintf(out, "  glScalef(%fF,%fF,%fF);\n", scaleFactor[0], scaleFactor[1], scaleFactor[2]);
+    ecritC(out, "  glScalef(%fF,%fF,%fF);\n", scaleFactor[0], scaleFactor[1], scaleFactor[2]);
 }

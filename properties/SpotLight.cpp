@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 
 void SpotLight::litChamps(FILE* in) {
@@ -33,10 +34,10 @@ void SpotLight::dessine() {
 void SpotLight::exporte(FILE* out) {
     const float p[4] = {location[0], location[1], location[2], 1};
     if (!exporteDebut(out, "pos", p)) return;
-    fprintf(out, "    { float dir[4] = { %fF,%fF,%fF };\n", direction[0], direction[1],
+    ecritC(out, "    { float dir[4] = { %fF,%fF,%fF };\n", direction[0], direction[1],
             direction[2]);
     fprintf(out, "      glLightfv(pld,GL_SPOT_DIRECTION,dir); }\n");
-    fprintf(out, "    glLightf(pld,GL_SPOT_CUTOFF,%fF);\n", enDegres(cutOffAngle));
-    fprintf(out, "    glLightf(pld,GL_SPOT_EXPONENT,%fF);\n", dropOffRate);
+    ecritC(out, "    glLightf(pld,GL_SPOT_CUTOFF,%fF);\n", enDegres(cutOffAngle));
+    ecritC(out, "    glLightf(pld,GL_SPOT_EXPONENT,%fF);\n", dropOffRate);
     exporteFin(out);
 }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 
 void Translation::litChamps(FILE* in) {
@@ -13,5 +14,5 @@ void Translation::litChamps(FILE* in) {
 void Translation::dessine() { glTranslatef(translation[0], translation[1], translation[2]); }
 
 void Translation::exporte(FILE* out) {
-    fprintf(out, "  glTranslatef(%fF,%fF,%fF);\n", translation[0], translation[1], translation[2]);
+    ecritC(out, "  glTranslatef(%fF,%fF,%fF);\n", translation[0], translation[1], translation[2]);
 }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 #include "scene/Scene.h"
 #include "shapes/Solides.h"
@@ -22,5 +23,5 @@ void Cube::dessine() {
 }
 
 void Cube::exporte(FILE* out) {
-    fprintf(out, "  solidCube(%fF,%fF,%fF,%d);\n", width, height, depth, nbFacettes);
+    ecritC(out, "  solidCube(%fF,%fF,%fF,%d);\n", width, height, depth, nbFacettes);
 }

@@ -1,5 +1,6 @@
 #include "shapes/Revolution.h"
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 #include "scene/Scene.h"
 #include "shapes/Solides.h"
@@ -15,7 +16,7 @@ void litChampsRevolution(FILE* in, const char* nomRayon, float* rayon, float* he
 
 void exporteRevolution(FILE* out, const char* fonction, float rayon, float height,
                        const char* parts) {
-    fprintf(out, "  %s(%fF,%fF,%d,", fonction, rayon, height, nbFacettes);
+    ecritC(out, "  %s(%fF,%fF,%d,", fonction, rayon, height, nbFacettes);
     ecritChaineC(out, parts);
     fprintf(out, ");\n");
 }

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 #include "scene/Scene.h"
 #include "shapes/Solides.h"
@@ -19,5 +20,5 @@ void Sphere::dessine() {
 }
 
 void Sphere::exporte(FILE* out) {
-    fprintf(out, "  solidSphere(%fF,%d);\n", radius, nbFacettes);
+    ecritC(out, "  solidSphere(%fF,%d);\n", radius, nbFacettes);
 }

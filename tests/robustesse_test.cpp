@@ -276,6 +276,31 @@ TEST(Robustesse, oddNumbersAreReadAsScanfReadsThem) {
     dessineEtEnregistre(s);
 }
 
+// "%fF" would write nanF and infF, which do not compile: such numbers become the
+// compiler's builtins, and every finite number on the line is written as before.
+TEST(Robustesse, numbersThatAreNotFiniteStillGiveCodeThatCompiles) {
+    Scene* s = sceneDepuis(
+        "#VRML V1.0 ascii\n"
+        "Cube { width nan height inf depth -inf }\n"
+        "Translation { translation 1 inf -2.5 }\n"
+        "Material { transparency nan }\n");
+    nbFacettes = 72;
+    std::string texte = enregistreTexte(*s);
+    EXPECT_NE(texte.find("  solidCube(__builtin_nanf(\"\"),__builtin_inff(),-__builtin_inff(),"
+                         "72);\n"),
+              std::string::npos)
+        << texte;
+    EXPECT_NE(texte.find("  glTranslatef(1.000000F,__builtin_inff(),-2.500000F);\n"),
+              std::string::npos)
+        << texte;
+    EXPECT_NE(texte.find("  { float t[4] = { 0.800000F,0.800000F,0.800000F,"
+                         "__builtin_nanf(\"\") };\n"),
+              std::string::npos)
+        << texte;
+    EXPECT_EQ(texte.find("nanF"), std::string::npos);
+    EXPECT_EQ(texte.find("infF"), std::string::npos);
+}
+
 TEST(Robustesse, foldersAndEndlessDevicesGiveAnEmptySceneAndOneLine) {
     std::string dossier = fichierTemporaire("rien", "");
     remove(dossier.c_str());

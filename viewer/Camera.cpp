@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "scene/CodeC.h"
 #include "scene/Noeud.h"
 #include "viewer/Manipulation.h"
 
@@ -24,8 +25,8 @@ void exporteDebutCamera(FILE* out) {
 void exporteFinCamera(FILE* out, const float orientation[4], const float position[3]) {
     fprintf(out, "    glMatrixMode(GL_MODELVIEW);\n");
     fprintf(out, "    glLoadIdentity();\n");
-    fprintf(out, "    glRotatef(%fF,%fF,%fF,%fF);\n", -enDegres(orientation[0]), orientation[1],
+    ecritC(out, "    glRotatef(%fF,%fF,%fF,%fF);\n", -enDegres(orientation[0]), orientation[1],
             orientation[2], orientation[3]);
-    fprintf(out, "    glTranslatef(%fF,%fF,%fF); }\n", -position[0], -position[1],
+    ecritC(out, "    glTranslatef(%fF,%fF,%fF); }\n", -position[0], -position[1],
             -position[2]);
 }

@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include "scene/CodeC.h"
 #include "viewer/Camera.h"
 
 void OrthographicCamera::litChamps(FILE* in) { litChampsCamera(in, this, "height", &height); }
@@ -21,7 +22,7 @@ void OrthographicCamera::exporte(FILE* out) {
     exporteDebutCamera(out);
     // The negated height is printed rather than a "-" put before it, so that a
     // negative height still gives a number ("2.0" not "--2.0").
-    fprintf(out, "    glOrtho(%fF*w/2.0F/l,%fF*w/2.0F/l,%fF/2.0F,%fF/2.0F,-1000.0,1000.0);\n",
+    ecritC(out, "    glOrtho(%fF*w/2.0F/l,%fF*w/2.0F/l,%fF/2.0F,%fF/2.0F,-1000.0,1000.0);\n",
             -height, height, -height, height);
     exporteFinCamera(out, orientation, position);
 }

@@ -3,6 +3,7 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
+#include "scene/CodeC.h"
 #include "viewer/Camera.h"
 
 void PerspectiveCamera::litChamps(FILE* in) {
@@ -21,6 +22,6 @@ void PerspectiveCamera::dessine() {
 
 void PerspectiveCamera::exporte(FILE* out) {
     exporteDebutCamera(out);
-    fprintf(out, "    gluPerspective(%fF,(float) w/l,1.0,1000.0);\n", enDegres(heightAngle));
+    ecritC(out, "    gluPerspective(%fF,(float) w/l,1.0,1000.0);\n", enDegres(heightAngle));
     exporteFinCamera(out, orientation, position);
 }

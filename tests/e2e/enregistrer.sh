@@ -5,13 +5,6 @@
 # standard error, nothing on standard output, and the viewer still runs.
 set -uo pipefail
 
-# The pointer and the keyboard must reach the viewer's window alone: the in-process
-# tests open windows of their own on the shared display, so run on a private one.
-if [ -z "${ENREGISTRER_ECRAN_PRIVE:-}" ]; then
-  exec env ENREGISTRER_ECRAN_PRIVE=1 bash "$ORLEVAN_SOURCE_DIR/scripts/avec-xvfb.sh" \
-    bash "$0" "$@"
-fi
-
 viewer=$1
 exporte="$ORLEVAN_BUILD_DIR/orlevan-export"
 travail=$(mktemp -d)

@@ -1,15 +1,9 @@
-# Shared by the end-to-end scripts (sourced, not a test itself): a private X server,
-# the viewer started on a scene, screenshots of its window and their comparison.
+# Shared by the end-to-end scripts (sourced, not a test itself), each run on an X
+# server of its own: the viewer started on a scene, screenshots of its window and
+# their comparison.
 # The scripts drive the window through XTEST (xdotool), as a user's keyboard and
 # mouse would: real modifier state, one motion event per mousemove.
 set -euo pipefail
-
-# A private Xvfb for each script: the in-process tests open their own windows on
-# the shared display at the same place, and would take the pointer and the focus.
-if [ -z "${ORLEVAN_XVFB_PRIVE:-}" ]; then
-  export ORLEVAN_XVFB_PRIVE=1
-  exec bash "$ORLEVAN_SOURCE_DIR/scripts/avec-xvfb.sh" bash "$0" "$@"
-fi
 
 VISIONNEUSE=$1
 TRAVAIL=$(mktemp -d /tmp/orlevan-e2e-XXXXXX)

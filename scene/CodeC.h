@@ -1,0 +1,13 @@
+#ifndef ORLEVAN_CODEC_H
+#define ORLEVAN_CODEC_H
+
+#include <cstdio>
+
+// fprintf for the lines of the generated code (formats with "%fF", "%d" and "%s").
+// Every "%fF" writes a float literal; a value that is no finite number (a scene may
+// say nan or inf, or overflow a float) is written as the compiler builtin that gives
+// it instead, so that the generated file still compiles. Finite values are written
+// exactly as fprintf writes them.
+void ecritC(FILE* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+#endif
