@@ -29,10 +29,7 @@ int main(int argc, char** argv) {
     }
     // The viewer's window and fixed state.
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(350, 300);
-    glutInitWindowPosition(50, 50);
-    glutCreateWindow("Orlevan bench");
+    ouvreFenetre("bench");  // the viewer's own window
     initialiseGL();
     redimensionne(350, 300);
 

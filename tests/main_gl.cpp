@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tests/aide.h"
+#include "viewer/Viewer.h"
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // build-time discovery
@@ -14,15 +17,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(350, 300);
-    glutInitWindowPosition(50, 50);
-    glutCreateWindow("Orlevan tests");
+    ouvreFenetre("tests");  // the viewer's own window
     return RUN_ALL_TESTS();
 }
-
-#include "tests/aide.h"
-#include "viewer/Viewer.h"
 
 void etatInitialGL() {
     initialiseGL();
