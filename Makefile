@@ -4,7 +4,7 @@ SCENE ?= examples/demo.wrl
 JOBS ?= 2
 FUZZ_SECONDS ?= 600
 
-.PHONY: all setup build run check bench fuzz
+.PHONY: all setup build run check bench fuzz paquet
 
 all: build
 
@@ -42,3 +42,8 @@ bench: build
 # core (clang, libFuzzer); what it finds stays in build-fuzz/.
 fuzz: setup
 	bash scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# The Debian packages orlevan and liborlevan-dev, written into the build folder
+# (paquet/CMakeLists.txt says what goes into each).
+paquet: build
+	cd $(BUILD) && cpack -G DEB

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Orlevan developers. The run-time library and the files
+// Orlevan saves may go into any program (see LICENSE).
 #ifndef ORLEVAN_UTILS_H
 #define ORLEVAN_UTILS_H
 

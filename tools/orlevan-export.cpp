@@ -21,14 +21,17 @@ static void usage(FILE* out) {
             "  -n COUNT   tessellation count of the shapes, 3 or more (default 72)\n"
             "  -o OUTPUT  output file, - for standard output (default: SCENE cut after\n"
             "             the first \".\" of its file name, then \"cpp\")\n"
-            "  -h, --help this text\n");
+            "  -h, --help this text\n"
+            "  --version  the version\n");
 }
 
 int main(int argc, char** argv) {
     nomProgramme = "orlevan-export";
     int compte = 72;  // the viewer's starting count
     const char* sortie = nullptr;
-    const option longues[] = {{"help", no_argument, nullptr, 'h'}, {nullptr, 0, nullptr, 0}};
+    const option longues[] = {{"help", no_argument, nullptr, 'h'},
+                             {"version", no_argument, nullptr, 'V'},
+                             {nullptr, 0, nullptr, 0}};
     int option;
     opterr = 0;  // a bad option gets one line of our own, not getopt's and the usage
     while ((option = getopt_long(argc, argv, ":n:o:h", longues, nullptr)) != -1) {
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
         }
         case 'o': sortie = optarg; break;
         case 'h': usage(stdout); return 0;
+        case 'V': printf("orlevan-export %s\n", ORLEVAN_VERSION); return 0;
         case ':':
             avertit("option -%c needs a value; " USAGE, optopt);
             return 2;

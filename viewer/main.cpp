@@ -7,7 +7,28 @@
 #include "scene/Messages.h"
 #include "viewer/Viewer.h"
 
+// --help and --version need no display: they are answered before GLUT starts.
+// ORLEVAN_VERSION is the project's version (paquet/CMakeLists.txt).
+static bool repondSansFenetre(int argc, char** argv) {
+    for (int i = 1; i < argc && strcmp(argv[i], "--") != 0; ++i) {
+        if (strcmp(argv[i], "--help") == 0) {
+            printf("usage: orlevan [OPTION] SCENE.wrl\n"
+                   "Shows the VRML 1.0 scene SCENE.wrl in a window; its menu saves it as C code.\n"
+                   "  --help     this text\n"
+                   "  --version  the version\n"
+                   "GLUT's own options (-display, -geometry, ...) are taken as well.\n");
+            return true;
+        }
+        if (strcmp(argv[i], "--version") == 0) {
+            printf("orlevan %s\n", ORLEVAN_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
 int main(int argc, char** argv) {
+    if (repondSansFenetre(argc, argv)) return 0;
     // GLUT takes its own options; the scene path is the first argument left.
     glutInit(&argc, argv);
     if (argc < 2) {
