@@ -9,6 +9,7 @@ paquets=(
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick apitrace
   valgrind
+  scdoc dpkg-dev file lintian desktop-file-utils man-db bash-completion
 )
 
 manquants=()
