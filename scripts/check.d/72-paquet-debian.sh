@@ -89,17 +89,17 @@ fi
 
 # Bash completion: the options, and .wrl files for the scene.
 bash -n "$r/usr/share/bash-completion/completions/orlevan"
-complete_() {  # complete_ PROGRAM WORD...: what bash offers for the last word
+propositions() {  # propositions PROGRAM WORD...: what bash offers for the last word
   bash -c 'source /usr/share/bash-completion/bash_completion
            source "$1/usr/share/bash-completion/completions/$2"; shift
            COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
            "_${1//-/_}" "$1" "${!#}" "${@: -2:1}"; printf "%s\n" "${COMPREPLY[@]}"' \
     _ "$r" "$@"
 }
-[ "$(complete_ orlevan-export --v | sort | tr '\n' ' ')" = "--version --vrml1 " ]
-[ "$(complete_ orlevan --h)" = "--help" ]
+[ "$(propositions orlevan-export --v | sort | tr '\n' ' ')" = "--version --vrml1 " ]
+[ "$(propositions orlevan --h)" = "--help" ]
 mkdir "$dossier/scenes" && touch "$dossier/scenes/a.wrl" "$dossier/scenes/b.txt"
-[ "$(cd "$dossier/scenes" && complete_ orlevan '')" = "a.wrl" ]
+[ "$(cd "$dossier/scenes" && propositions orlevan '')" = "a.wrl" ]
 
 # An outside project finds the package under the unpacked /usr.
 mkdir "$dossier/projet"
