@@ -3,10 +3,10 @@
 // the count to the shapes and confines the top-level material and lights to a frame.
 #include <vector>
 
+#include "properties/Isolement.h"
 #include "properties/Material.h"
 #include "properties/PointLight.h"
 #include "properties/Translation.h"
-#include "scene/Lumieres.h"
 #include "scene/Separator.h"
 #include "tests/aide.h"
 

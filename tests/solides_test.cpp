@@ -441,7 +441,7 @@ TEST(DecoupeParties, splitsAtEveryBarAndKeepsEmptyPieces) {
     };
     for (const Cas& c : cas) {
         int nombre = -1;
-        char** pieces = Noeud::decoupeParties(c.texte, &nombre);
+        char** pieces = decoupeParties(c.texte, &nombre);
         ASSERT_EQ(nombre, int(c.pieces.size())) << c.texte;
         for (int m = 0; m < nombre; ++m) {
             EXPECT_EQ(pieces[m], c.pieces[m]) << c.texte;
