@@ -96,7 +96,7 @@ inline void vueAZero() {
     rotationAuto = 0;
     vitesseRotation = 1.0f;
     dernierTemps = 0;
-    modeManipulation = 0;
+    modeManipulation = MODE_AUCUN;
     boutonCourant = 0;
     boutonEnfonce = 0;
     dernierX = dernierY = 0;
