@@ -184,8 +184,8 @@ TEST_F(CameraDessin, cameraInASeparatorKeepsOnlyItsProjectionAfterIt) {
     sceneCourante->noeuds->ajoute(apres);
     rotationVueZ = 40, echelleVue = 0.5f;
     affichage();
-    ASSERT_EQ(dedans->fois, 1);
-    ASSERT_EQ(apres->fois, 1);
+    ASSERT_EQ(dedans->vus.size(), 1u);
+    ASSERT_EQ(apres->vus.size(), 1u);
     Matrice projection = ortho(-3 * w / h, 3 * w / h, -3, 3, -1000, 1000);
     EXPECT_TRUE(memeMatrice(dedans->releve.projection, projection));
     EXPECT_TRUE(

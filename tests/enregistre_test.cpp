@@ -76,12 +76,6 @@ std::string contenu(const std::string& chemin) {
     return s.str();
 }
 
-// A fresh folder of its own for one test's files.
-std::string dossier() {
-    char modele[] = "/tmp/orlevan-enregistre-XXXXXX";
-    return mkdtemp(modele);
-}
-
 // The viewer as the save command finds it: the path it was started with and its scene.
 void demarre(const std::string& chemin) {
     ASSERT_LT(chemin.size(), size_t(TAILLE_NOM));
@@ -139,7 +133,7 @@ TEST(Enregistre, nestedSeparatorsKeepTwoSpacesAtEveryDepth) {
 
 // The menu entry saves beside the scene, with the count of the last frame drawn.
 TEST(Enregistre, menuSavesTheCountOfTheLastFrame) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     std::ofstream(d + "/maison.wrl") << SCENE_IMBRIQUEE;
     demarre(d + "/maison.wrl");
     etatInitialGL();
@@ -206,7 +200,7 @@ TEST(NomSortie, refusesANameThatDoesNotFitRatherThanCutIt) {
 // A path of 299 characters, the longest the viewer takes, with no "." to cut: the
 // menu saves nowhere (no cut name either) and says so.
 TEST(Enregistre, menuWithAnOverlongNameWritesNothing) {
-    std::string d = dossier() + "/" + std::string(150, 'a');
+    std::string d = dossierTemporaire() + "/" + std::string(150, 'a');
     mkdir(d.c_str(), 0755);
     std::string chemin = d + "/" + std::string(TAILLE_NOM - 2 - d.size(), 'n');
     std::ofstream(chemin) << "#VRML V1.0 ascii\nCube { }\n";
@@ -222,7 +216,7 @@ TEST(Enregistre, menuWithAnOverlongNameWritesNothing) {
 }
 
 TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     std::ofstream(d + "/scene.wrl") << SCENE_IMBRIQUEE;
     Scene* scene = new Scene((d + "/scene.wrl").c_str());
 
@@ -276,7 +270,7 @@ TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
 // A scene whose own name is the derived one (t.cpp gives t.cpp) is never overwritten
 // with C code, nor through a link that bears the derived name.
 TEST(Enregistre, neverWritesOverTheSceneFile) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     const std::string texte = "#VRML V1.0 ascii\nCube { }\n";
     std::ofstream(d + "/t.cpp") << texte;
     demarre(d + "/t.cpp");
@@ -294,7 +288,7 @@ TEST(Enregistre, neverWritesOverTheSceneFile) {
 // "Enregistrer" and orlevan-export share the reader and the generator: for the same
 // scene and count they write the same bytes.
 TEST(Enregistre, menuAndConverterWriteTheSameFile) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     const std::string scenes[] = {
         SCENE_IMBRIQUEE,
         "#VRML V1.0 ascii\nSeparator { Material { diffuseColor 1 0 0 } "

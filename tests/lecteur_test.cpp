@@ -168,17 +168,3 @@ TEST(Lecteur, overlongTokensAreCutAndTheirTailIsNoToken) {
     EXPECT_EQ(std::string(lumiere->on), std::string(199, 'x'));
     EXPECT_EQ(lumiere->intensity, 0.5f);
 }
-
-TEST(Lecteur, deepNestingStopsTheReadingWithOneLine) {
-    std::string texte = entete;
-    for (int i = 0; i < 1000000; ++i) texte += "Separator {\n";
-    std::string erreurs;
-    Scene* s = lue(texte, &erreurs);
-    EXPECT_EQ(lignes(erreurs), 1) << erreurs;
-    EXPECT_GE(profondeur(s->noeuds), 1000);
-    EXPECT_LE(profondeur(s->noeuds), PROFONDEUR_MAX + 1);
-
-    // The stop belongs to that file: the next reading is whole again.
-    EXPECT_EQ(lit<Cube>("{ width 4 }").width, 4.0f);
-    EXPECT_EQ(arbre("Separator { Cube { } }"), "Separator(Cube)");
-}

@@ -392,7 +392,7 @@ TEST_F(Manipulation, frameDrawsTheSceneUnderTheViewTransform) {
     sceneCourante->noeuds->ajoute(sonde);
     rotationVueY = 20, echelleVue = 0.5f, translationVueX = 0.1f, angleToucheZ = 90;
     affichage();
-    ASSERT_EQ(sonde->fois, 1);
+    ASSERT_EQ(sonde->vus.size(), 1u);
     EXPECT_TRUE(memeMatrice(sonde->releve.matrice, vueAttendue()));
     double r =
         glutGet(GLUT_WINDOW_WIDTH) / static_cast<double>(glutGet(GLUT_WINDOW_HEIGHT));

@@ -16,6 +16,7 @@
 #include "shapes/Sphere.h"
 #include "properties/Translation.h"
 #include "tests/aide.h"
+#include "tests/arbre.h"
 #include "viewer/Viewer.h"
 
 namespace {
@@ -40,22 +41,6 @@ Separator {
   Cylinder { radius 1 height 2 parts SIDES|TOP }
 }
 )";
-
-int compteTout(const ListeNoeuds* liste) {
-    int n = 0;
-    for (Maillon* m = liste->tete; m; m = m->suivant) {
-        ++n;
-        if (auto* s = dynamic_cast<Separator*>(m->noeud)) n += compteTout(s->enfants);
-    }
-    return n;
-}
-
-int profondeur(const ListeNoeuds* liste) {
-    int p = 0;
-    for (Maillon* m = liste->tete; m; m = m->suivant)
-        if (auto* s = dynamic_cast<Separator*>(m->noeud)) p = std::max(p, 1 + profondeur(s->enfants));
-    return p;
-}
 
 // The first node of class T anywhere in the tree, in file order.
 template <class T>
@@ -124,12 +109,12 @@ TEST(Robustesse, everyPrefixOfAFullSceneLoadsDrawsAndSaves) {
         dessineEtEnregistre(s);
         // A node is in its list before its block is read: a longer cut never loses one.
         if (finDeMot && fin > 0 && isspace(static_cast<unsigned char>(texte[fin]))) {
-            EXPECT_GE(compteTout(s->noeuds), precedent);
-            precedent = compteTout(s->noeuds);
+            EXPECT_GE(compteNoeuds(s->noeuds), precedent);
+            precedent = compteNoeuds(s->noeuds);
         }
     }
     Scene* entiere = sceneDepuis(texte);
-    EXPECT_EQ(compteTout(entiere->noeuds), 15);
+    EXPECT_EQ(compteNoeuds(entiere->noeuds), 15);
     EXPECT_EQ(profondeur(entiere->noeuds), 2);
 }
 
@@ -202,6 +187,11 @@ TEST(Robustesse, aMillionNestedSeparatorsStopAtTheNestingLimit) {
     std::string texte = dessineEtEnregistre(&s);
     EXPECT_EQ(occurrences(texte, "glPushMatrix"), static_cast<size_t>(PROFONDEUR_MAX + 1));
     remove(chemin.c_str());
+
+    // The stop belongs to that file: the next reading is whole again.
+    Scene* suivante = sceneDepuis("#VRML V1.0 ascii\nSeparator { Cube { width 4 } }\n");
+    EXPECT_EQ(forme(suivante->noeuds), "Separator(Cube)");
+    EXPECT_EQ(cherche<Cube>(suivante->noeuds)->width, 4.0f);
 }
 
 TEST(Robustesse, nestingUpToTheLimitIsReadWhole) {
@@ -302,9 +292,7 @@ TEST(Robustesse, numbersThatAreNotFiniteStillGiveCodeThatCompiles) {
 }
 
 TEST(Robustesse, foldersAndEndlessDevicesGiveAnEmptySceneAndOneLine) {
-    std::string dossier = fichierTemporaire("rien", "");
-    remove(dossier.c_str());
-    mkdir(dossier.c_str(), 0755);
+    std::string dossier = dossierTemporaire();
     for (const std::string& chemin : {dossier, std::string("/dev/zero"),
                                       std::string("/dev/urandom"), dossier + "/absent.wrl"}) {
         SCOPED_TRACE(chemin);
