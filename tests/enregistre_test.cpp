@@ -260,6 +260,11 @@ TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
     unSeulMessage(s, d + "/lecture.cpp", strerror(EACCES));
     EXPECT_EQ(contenu(d + "/lecture.cpp"), "old");
 
+    // The viewer goes on drawing.
+    etatInitialGL();
+    affichage();
+    EXPECT_NO_GL_ERROR();
+
     // And after all that, a writable name saves as usual.
     strcpy(nomFichier, (d + "/scene.wrl").c_str());
     Sorties ok = enregistrer();
@@ -277,12 +282,27 @@ TEST(Enregistre, neverWritesOverTheSceneFile) {
     unSeulMessage(enregistrer(), d + "/t.cpp", "scene file");
     EXPECT_EQ(contenu(d + "/t.cpp"), texte);
 
+    // The same file by another spelling.
+    demarre(d + "/./t.cpp");
+    unSeulMessage(enregistrer(), d + "/./t.cpp", "scene file");
+    EXPECT_EQ(contenu(d + "/t.cpp"), texte);
+
     std::ofstream(d + "/vraie.wrl") << texte;
     symlink((d + "/vraie.wrl").c_str(), (d + "/lien.cpp").c_str());
     symlink((d + "/vraie.wrl").c_str(), (d + "/lien.wrl").c_str());
     demarre(d + "/lien.wrl");
     unSeulMessage(enregistrer(), d + "/lien.cpp", "scene file");
     EXPECT_EQ(contenu(d + "/vraie.wrl"), texte);
+    struct stat etat;
+    ASSERT_EQ(lstat((d + "/lien.cpp").c_str(), &etat), 0);
+    EXPECT_TRUE(S_ISLNK(etat.st_mode));  // still the link, not a new file
+
+    // A hard link bears the derived name.
+    std::ofstream(d + "/dur.wrl") << texte;
+    ASSERT_EQ(link((d + "/dur.wrl").c_str(), (d + "/dur.cpp").c_str()), 0);
+    demarre(d + "/dur.wrl");
+    unSeulMessage(enregistrer(), d + "/dur.cpp", "scene file");
+    EXPECT_EQ(contenu(d + "/dur.wrl"), texte);
 }
 
 // "Enregistrer" and orlevan-export share the reader and the generator: for the same
