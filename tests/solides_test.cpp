@@ -238,6 +238,11 @@ TEST(Solides, sphereVerticesLieOnItAndAreTheirOwnNormals) {
     std::set<Cle> points = sommets(triangles([&] { solidSphere(rayon, 4); }));
     EXPECT_TRUE(contient(points, 0.75f, 0, 0));
     EXPECT_TRUE(contient(points, 9.50693106e-07f, 0.75f, 0));
+    // And for n = 6: the upper ring of band 2 is its lower one plus 3.14159 / 6, not
+    // the next band's lower ring (the equator) formed afresh: 4.5e-8 above it.
+    points = sommets(triangles([&] { solidSphere(rayon, 6); }));
+    EXPECT_TRUE(contient(points, 0.75f, 0, 4.47034836e-08f));
+    EXPECT_TRUE(contient(points, 0.75f, 0, 0));
     EXPECT_NO_GL_ERROR();
 }
 
