@@ -4,19 +4,33 @@ SCENE ?= examples/demo.wrl
 JOBS ?= 2
 FUZZ_SECONDS ?= 600
 
-.PHONY: all setup build run check bench fuzz paquet
+.PHONY: all setup setup-run build build-run run check bench fuzz paquet
 
 all: build
 
+# The Debian packages: `run` those that building and running the viewer need,
+# `check` those and what the checks, benchmarks and fuzzing need (scripts/setup.sh).
 setup:
-	@bash scripts/setup.sh
+	@bash scripts/setup.sh check
+setup-run:
+	@bash scripts/setup.sh run
 
-build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEVAN_WERROR=ON >/dev/null
-	cmake --build $(BUILD) -j $(JOBS)
+# The user's build: the viewer and what it links, warnings shown but not errors, no
+# test, benchmark or fuzz target. Both builds share $(BUILD): each configures it with
+# its own options, so either may follow the other.
+build-run: setup-run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEVAN_WERROR=OFF \
+	  -DBUILD_TESTING=OFF >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target orlevan
 
-run: build
+run: build-run
 	$(BUILD)/orlevan $(SCENE)
+
+# The checks' build: everything, the tests included, warnings as errors.
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEVAN_WERROR=ON \
+	  -DBUILD_TESTING=ON >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
 
 # The test suite, then every further check in scripts/check.d (in name order).
 check: build

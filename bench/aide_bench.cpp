@@ -13,15 +13,6 @@ long octetsFichier(const std::string& chemin) {
     return stat(chemin.c_str(), &etat) == 0 ? static_cast<long>(etat.st_size) : -1;
 }
 
-long compteNoeuds(const ListeNoeuds* liste) {
-    long n = 0;
-    for (Maillon* m = liste->tete; m; m = m->suivant) {
-        ++n;
-        if (auto* s = dynamic_cast<Separator*>(m->noeud)) n += compteNoeuds(s->enfants);
-    }
-    return n;
-}
-
 static void libereListe(ListeNoeuds* liste) {
     for (Maillon* m = liste->tete; m;) {
         Maillon* suivant = m->suivant;

@@ -73,9 +73,6 @@ struct Duel {
 
 long octetsFichier(const std::string& chemin);
 
-// Nodes of the whole tree, Separators and their children included.
-long compteNoeuds(const ListeNoeuds* liste);
-
 // The viewer never frees a scene; the benchmarks load the same file many times and
 // give the memory back between loads.
 void libereScene(Scene* scene);

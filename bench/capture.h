@@ -27,7 +27,5 @@ void capturePopMatrix();
 #define solidSphere captureSolidSphere
 #define solidCone captureSolidCone
 #define solidCylindre captureSolidCylindre
-#define drapeauxParties captureDrapeauxParties
-#define ecritChaineC captureEcritChaineC
 
 #endif

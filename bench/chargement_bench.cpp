@@ -21,6 +21,7 @@
 #include "shapes/Cube.h"
 #include "shapes/Cylinder.h"
 #include "shapes/Sphere.h"
+#include "tests/arbre.h"  // compteNoeuds
 #include "viewer/OrthographicCamera.h"
 #include "viewer/PerspectiveCamera.h"
 

@@ -7,21 +7,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "scene/Scene.h"
 #include "scene/Separator.h"
 
 // The program never frees a tree: it lives until the process ends. Here one tree is
 // built per input, millions of times, so each is released once written; otherwise
-// the memory would grow without bound and every input would look like a leak. The
-// nodes have trivial destructors (no node owns memory but a Separator its list), so
-// releasing is giving their storage back.
+// the memory would grow without bound and every input would look like a leak. No
+// node owns memory but a Separator its list, which is released first.
 static void libere(ListeNoeuds* liste) {
     Maillon* m = liste->tete;
     while (m) {
         if (auto* groupe = dynamic_cast<Separator*>(m->noeud)) libere(groupe->enfants);
-        ::operator delete(m->noeud);
+        delete m->noeud;
         Maillon* suivant = m->suivant;
         delete m;
         m = suivant;

@@ -2,9 +2,9 @@
 
 #include <GL/gl.h>
 
+#include "properties/Isolement.h"
 #include "scene/CodeC.h"
 #include "scene/Lecteur.h"
-#include "scene/Lumieres.h"
 
 bool Light::litChampCommun(FILE* in, const char* nom, const char* valeur) {
     if (!strcmp(nom, "on")) {

@@ -18,10 +18,6 @@ int main(int argc, char** argv) {
 
     // No scene tree: the viewer's drawing calls the compiled scene.
     contenuScene = dessineSceneCompilee;
-    construitMenus(false);
-    initialiseGL();
-    enregistreCallbacks();
-
-    glutMainLoop();
+    lanceVue(false);
     return 0;
 }

@@ -1,11 +1,12 @@
 // The stacks behind a saved Separator's push and pop calls. They keep what the
-// viewer's Separator keeps on the C stack while it draws its children: the front
-// material, and the first light that was free before them.
+// viewer's Separator keeps on the C stack while it draws its children, with the
+// viewer's own functions: the front material, and the first light that was free
+// before them.
 #include "Utils.h"
 
 #include <vector>
 
-#include "scene/Separator.h"
+#include "properties/Isolement.h"
 
 static std::vector<MateriauFace> materiaux;
 static std::vector<int> premieresLumieres;

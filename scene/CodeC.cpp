@@ -53,3 +53,16 @@ void ecritC(FILE* out, const char* format, ...) {
     }
     va_end(args);
 }
+
+void ecritChaineC(FILE* out, const char* texte) {
+    fputc('"', out);
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(texte); *c; ++c) {
+        if (*c == '"' || *c == '\\' || *c == '?')
+            fprintf(out, "\\%c", *c);
+        else if (*c < 0x20 || *c >= 0x7f)
+            fprintf(out, "\\%03o", *c);
+        else
+            fputc(*c, out);
+    }
+    fputc('"', out);
+}

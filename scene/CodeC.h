@@ -10,4 +10,9 @@
 // exactly as fprintf writes them.
 void ecritC(FILE* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// Writes text as a C string literal. A parts word is written as read; only the
+// characters that would end the literal or change its meaning are escaped, so that
+// a crafted file cannot put code of its own into the generated file.
+void ecritChaineC(FILE* out, const char* texte);
+
 #endif

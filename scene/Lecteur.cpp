@@ -15,6 +15,7 @@
 #include "shapes/Cube.h"
 #include "shapes/Cylinder.h"
 #include "shapes/Sphere.h"
+// The cameras are nodes of the file like any other; their classes live with the view.
 #include "viewer/OrthographicCamera.h"
 #include "viewer/PerspectiveCamera.h"
 

@@ -4,17 +4,20 @@
 #include <cstdio>
 
 // Base of every node of the scene tree. Nodes are created by the reader, hung into
-// their parent's list at once, and live until the process ends (nothing frees them).
+// their parent's list at once, and live until the process ends (the program frees
+// none; a program that reads many trees may delete them through this base).
+//
+// Each node class also has a non-virtual litChamps(FILE*), which the reader's keyword
+// dispatch (litNoeud) calls on the new node right after its keyword: it reads the
+// node's block from its "{" to its "}", both included. Separator is the exception:
+// the dispatch reads its "{", and its litChamps reads the children up to the "}".
 class Noeud {
 public:
+    virtual ~Noeud();
     // Draws the node with OpenGL into the current context.
     virtual void dessine() {}
     // Appends the node's generated C code to an open output stream.
     virtual void exporte(FILE* out) { (void)out; }
-
-    // Splits a parts text at "|" into newly allocated strings (calloc). Stores the
-    // number of pieces in *nombre; the caller frees every piece and the array.
-    static char** decoupeParties(const char* texte, int* nombre);
 };
 
 // Radians to degrees as saved files and pictures expect them: times 180.0, divided

@@ -6,10 +6,7 @@
 #include <cstdio>
 
 #include "scene/ListeNoeuds.h"
-
-// Tessellation count of the shapes, for drawing and for their generated calls. Only
-// Scene::dessine writes it, so a saved file carries the count of the last frame.
-extern int nbFacettes;
+#include "shapes/Facettes.h"  // nbFacettes, which dessine sets
 
 // The nodes of one loaded VRML 1.0 file.
 class Scene {

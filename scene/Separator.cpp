@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "properties/Isolement.h"
 #include "scene/Lecteur.h"
-#include "scene/Lumieres.h"
 #include "scene/Messages.h"
 
 Separator::Separator() : enfants(new ListeNoeuds) {}
@@ -20,27 +20,6 @@ void Separator::litChamps(FILE* in) {
     char mot[TAILLE_MOT];
     while (litMot(in, mot) && strcmp(mot, "}") != 0) litNoeud(mot, in, enfants);
     --profondeur;
-}
-
-void MateriauFace::sauve() {
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, specular);
-    glGetMaterialfv(GL_FRONT, GL_EMISSION, emission);
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, shininess);
-}
-
-void MateriauFace::restaure() const {
-    glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
-    glMaterialfv(GL_FRONT, GL_EMISSION, emission);
-    glMaterialfv(GL_FRONT, GL_SHININESS, shininess);
-}
-
-void eteintDepuis(int premiere) {
-    int suivante = premiereLumiereDisponible();
-    for (int lumiere = premiere; lumiere < suivante; ++lumiere) glDisable(lumiere);
 }
 
 void dessineIsole(const ListeNoeuds* liste) {

@@ -24,18 +24,6 @@ public:
 // a Separator without the matrix push.
 void dessineIsole(const ListeNoeuds* liste);
 
-// The front material, as a Separator saves it before its children and puts it back
-// after them (the run-time library of saved scenes keeps a stack of these).
-struct MateriauFace {
-    float diffuse[4], ambient[4], specular[4], emission[4], shininess[1];
-    void sauve();
-    void restaure() const;
-};
-
-// Switches off the lights taken since premiereLumiereDisponible() gave premiere: the
-// lights that a group's children take form one run from there.
-void eteintDepuis(int premiere);
-
 // Deepest nesting of Separators that the reader follows; past it the reading stops
 // as at the end of the file, so that a crafted file cannot exhaust the stack.
 const int PROFONDEUR_MAX = 1000;

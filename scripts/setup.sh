@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Orlevan need, when
-# any is missing. As root it installs them; otherwise it names them and fails.
+# Installs the Debian packages that Orlevan needs, when any is missing. As root it
+# installs them; otherwise it names them and fails. Usage: setup.sh run|check
+#   run:   what building and running the viewer needs (make run)
+#   check: that, and what the test suite and its checks need (make check)
 set -euo pipefail
 
-paquets=(
-  build-essential cmake pkg-config clang libclang-rt-dev
-  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
+# Compilers, CMake, freeglut and OpenGL, and Mesa's drivers to draw with.
+paquets_run=(
+  build-essential cmake pkg-config
+  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+)
+# The test suite (GoogleTest, a virtual X server, xdotool, screenshots, GL traces),
+# the benchmarks, the fuzz target (clang, libFuzzer) and the sanitizer build.
+paquets_check=(
+  clang libclang-rt-dev mesa-utils
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick apitrace
   valgrind
   scdoc dpkg-dev file lintian desktop-file-utils man-db bash-completion
 )
+
+case ${1:-check} in
+  run) paquets=("${paquets_run[@]}") ;;
+  check) paquets=("${paquets_run[@]}" "${paquets_check[@]}") ;;
+  *) echo "usage: setup.sh run|check" >&2; exit 2 ;;
+esac
 
 manquants=()
 for p in "${paquets[@]}"; do

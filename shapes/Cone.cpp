@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "scene/Scene.h"
+#include "shapes/Facettes.h"
 #include "shapes/Revolution.h"
 #include "shapes/Solides.h"
 

@@ -2,7 +2,7 @@
 
 #include "scene/CodeC.h"
 #include "scene/Lecteur.h"
-#include "scene/Scene.h"
+#include "shapes/Facettes.h"
 #include "shapes/Solides.h"
 
 void litChampsRevolution(FILE* in, const char* nomRayon, float* rayon, float* height,

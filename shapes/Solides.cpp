@@ -4,9 +4,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
-
-#include "scene/Noeud.h"
 
 // Cosines and sines of the n angles i * 6.28318 / n about an axis, formed in double
 // and taken of the single-precision angle. 6.28318, not 2*pi: saved files and
@@ -168,32 +165,4 @@ void solidCube(float width, float height, float depth, int n) {
         glNormal3fv(normalesCube[f]);
         grilleFace(coins[p[0]], coins[p[1]], coins[p[2]], coins[p[3]], n);
     }
-}
-
-int drapeauxParties(const char* parts, int tout) {
-    int nombre;
-    char** pieces = Noeud::decoupeParties(parts, &nombre);
-    int drapeaux = 0;
-    for (int m = 0; m < nombre; ++m) {
-        if (!strcmp(pieces[m], "ALL")) drapeaux |= tout;
-        else if (!strcmp(pieces[m], "SIDES")) drapeaux |= SIDES;
-        else if (!strcmp(pieces[m], "BOTTOM")) drapeaux |= BOTTOM;
-        else if (!strcmp(pieces[m], "TOP")) drapeaux |= tout & TOP;
-        free(pieces[m]);
-    }
-    free(pieces);
-    return drapeaux;
-}
-
-void ecritChaineC(FILE* out, const char* texte) {
-    fputc('"', out);
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(texte); *c; ++c) {
-        if (*c == '"' || *c == '\\' || *c == '?')
-            fprintf(out, "\\%c", *c);
-        else if (*c < 0x20 || *c >= 0x7f)
-            fprintf(out, "\\%03o", *c);
-        else
-            fputc(*c, out);
-    }
-    fputc('"', out);
 }

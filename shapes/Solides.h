@@ -1,8 +1,6 @@
 #ifndef ORLEVAN_SOLIDES_H
 #define ORLEVAN_SOLIDES_H
 
-#include <cstdio>
-
 // Solid primitives in OpenGL immediate mode, centred on the origin, every face wound
 // counter-clockwise as seen from outside. n subdivides both ways (n >= 3).
 
@@ -22,9 +20,8 @@ void solidCylindre(float radius, float height, int n, int flags);
 // "TOP" counts only for a shape whose tout holds it. Any other piece adds nothing.
 int drapeauxParties(const char* parts, int tout);
 
-// Writes text as a C string literal. A parts word is written as read; only the
-// characters that would end the literal or change its meaning are escaped, so that
-// a crafted file cannot put code of its own into the generated file.
-void ecritChaineC(FILE* out, const char* texte);
+// Splits a parts text at "|" into newly allocated strings (calloc). Stores the
+// number of pieces in *nombre; the caller frees every piece and the array.
+char** decoupeParties(const char* texte, int* nombre);
 
 #endif

@@ -4,7 +4,7 @@
 
 #include "scene/CodeC.h"
 #include "scene/Lecteur.h"
-#include "scene/Scene.h"
+#include "shapes/Facettes.h"
 #include "shapes/Solides.h"
 
 void Sphere::litChamps(FILE* in) {

@@ -15,6 +15,7 @@
 
 #include "scene/Noeud.h"
 #include "scene/Scene.h"
+#include "viewer/Manipulation.h"
 
 // Keeps an object reachable to the end, as the viewer keeps its tree: trees are never
 // freed by design, and the sanitizer build must not take the ones the tests build for
@@ -57,15 +58,27 @@ inline int effaceEntree(const char* chemin, const struct stat*, int, struct FTW*
     return remove(chemin);
 }
 
-// A real file in a fresh temporary folder; removed with the folder at exit.
-inline std::string fichierTemporaire(const std::string& nom, const std::string& contenu) {
+// The test process's own temporary folder, made at the first use; it is removed with
+// everything in it when the process ends, so that no test leaves a file behind.
+inline const std::string& dossierDesTests() {
     static std::string dossier;
     if (dossier.empty()) {
         char modele[] = "/tmp/orlevan-test-XXXXXX";
         dossier = mkdtemp(modele);
         atexit([] { nftw(dossier.c_str(), effaceEntree, 8, FTW_DEPTH | FTW_PHYS); });
     }
-    std::string chemin = dossier + "/" + nom;
+    return dossier;
+}
+
+// A fresh empty folder inside it, for one test's files.
+inline std::string dossierTemporaire() {
+    std::string modele = dossierDesTests() + "/dossier-XXXXXX";
+    return mkdtemp(&modele[0]);
+}
+
+// A real file inside it, named nom and holding contenu.
+inline std::string fichierTemporaire(const std::string& nom, const std::string& contenu) {
+    std::string chemin = dossierDesTests() + "/" + nom;
     FILE* f = fopen(chemin.c_str(), "w");
     fputs(contenu.c_str(), f);
     fclose(f);
@@ -95,6 +108,22 @@ inline int compte(const ListeNoeuds* liste) {
     int n = 0;
     for (Maillon* m = liste->tete; m; m = m->suivant) ++n;
     return n;
+}
+
+// Every global of the view manipulation back to its starting value.
+inline void vueAZero() {
+    rotationVueX = rotationVueY = rotationVueZ = 0;
+    translationVueX = translationVueY = 0;
+    echelleVue = 1.0f;
+    angleToucheX = angleToucheY = angleToucheZ = 0;
+    if (rotationAuto) glutIdleFunc(nullptr);
+    rotationAuto = 0;
+    vitesseRotation = 1.0f;
+    dernierTemps = 0;
+    modeManipulation = MODE_AUCUN;
+    boutonCourant = 0;
+    boutonEnfonce = 0;
+    dernierX = dernierY = 0;
 }
 
 // The viewer's fixed state and identity matrices, all scene lights off, no error

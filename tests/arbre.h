@@ -1,10 +1,12 @@
-// The shape of a scene tree as one line of text, so that a reader test states the
-// whole expected tree at once: "Separator(Cube Sphere) Cone".
+// Walks of a scene tree for the tests and the benchmarks: its shape as one line of
+// text, so that a reader test states the whole expected tree at once
+// ("Separator(Cube Sphere) Cone"), its number of nodes and its depth.
 #ifndef ORLEVAN_TESTS_ARBRE_H
 #define ORLEVAN_TESTS_ARBRE_H
 
 #include <cxxabi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <typeinfo>
@@ -32,16 +34,24 @@ inline std::string forme(const ListeNoeuds* liste) {
     return texte;
 }
 
-// Number of Separators nested one in the other, following each one's first child.
-inline int profondeur(const ListeNoeuds* liste) {
-    int n = 0;
-    while (liste->tete) {
-        auto* sep = dynamic_cast<Separator*>(liste->tete->noeud);
-        if (!sep) break;
+// Number of nodes in the whole tree, Separators and their children included.
+inline long compteNoeuds(const ListeNoeuds* liste) {
+    long n = 0;
+    for (Maillon* m = liste->tete; m; m = m->suivant) {
         ++n;
-        liste = sep->enfants;
+        if (auto* s = dynamic_cast<Separator*>(m->noeud)) n += compteNoeuds(s->enfants);
     }
     return n;
+}
+
+// Deepest nesting of Separators in the tree: 0 without any, 1 for Separators at the
+// top level only.
+inline int profondeur(const ListeNoeuds* liste) {
+    int p = 0;
+    for (Maillon* m = liste->tete; m; m = m->suivant)
+        if (auto* s = dynamic_cast<Separator*>(m->noeud))
+            p = std::max(p, 1 + profondeur(s->enfants));
+    return p;
 }
 
 #endif

@@ -11,8 +11,11 @@
 
 namespace {
 
-// Degrees as the cameras convert radians.
-double degres(float radians) { return radians * 180.0 / 3.14159f; }
+// Radians as the cameras convert them to degrees, worked out by hand: times 180,
+// divided by 3.14159 (as a float), not by pi.
+const double DEGRES_1_5708 = 90.000280038;      // 1.5708 radians
+const double DEGRES_2 = 114.591651499;          // 2 radians
+const double DEGRES_MOINS_0_5 = -28.647912875;  // -0.5 radians
 
 template <class C>
 void attendsDefauts(const C& c) {
@@ -144,30 +147,29 @@ TEST_F(CameraDessin, placedOrthographicPutsTheUserViewOnTop) {
     EXPECT_TRUE(matriceCourante(GL_PROJECTION_MATRIX,
                                 ortho(-2 * w / h, 2 * w / h, -2, 2, -1000, 1000)));
     // A quarter turn: the view turns by about -90 degrees about Y, after the move.
-    EXPECT_NEAR(degres(1.5708f), 90.0, 1e-3);
     EXPECT_TRUE(matriceCourante(
         GL_MODELVIEW_MATRIX,
-        rotation(-degres(1.5708f), 0, 1, 0) * translation(0, 0, -5) * vueAttendue()));
+        rotation(-DEGRES_1_5708, 0, 1, 0) * translation(0, 0, -5) * vueAttendue()));
 }
 
 TEST_F(CameraDessin, perspectiveUsesTheHeightAngleInDegrees) {
     PerspectiveCamera defaut;
     defaut.dessine();
     EXPECT_TRUE(
-        matriceCourante(GL_PROJECTION_MATRIX, perspective(degres(2), w / h, 1, 1000)));
+        matriceCourante(GL_PROJECTION_MATRIX, perspective(DEGRES_2, w / h, 1, 1000)));
     PerspectiveCamera droit = lit<PerspectiveCamera>(
         "{ heightAngle 1.5708 position 1 2 3 orientation 1 1 0 -0.5 }");
     angleToucheZ = 90, translationVueX = -0.4f;
     droit.dessine();
     EXPECT_TRUE(matriceCourante(GL_PROJECTION_MATRIX,
-                                perspective(degres(1.5708f), w / h, 1, 1000)));
+                                perspective(DEGRES_1_5708, w / h, 1, 1000)));
     float m[16];
     glGetFloatv(GL_PROJECTION_MATRIX, m);
     EXPECT_NEAR(m[5], 1.0, 1e-4);  // about 90 degrees: y scaled by cot 45
     glMatrixMode(GL_MODELVIEW);
     EXPECT_TRUE(matriceCourante(
         GL_MODELVIEW_MATRIX,
-        rotation(-degres(-0.5f), 1, 1, 0) * translation(-1, -2, -3) * vueAttendue()));
+        rotation(-DEGRES_MOINS_0_5, 1, 1, 0) * translation(-1, -2, -3) * vueAttendue()));
     EXPECT_NO_GL_ERROR();
 }
 
@@ -184,8 +186,8 @@ TEST_F(CameraDessin, cameraInASeparatorKeepsOnlyItsProjectionAfterIt) {
     sceneCourante->noeuds->ajoute(apres);
     rotationVueZ = 40, echelleVue = 0.5f;
     affichage();
-    ASSERT_EQ(dedans->fois, 1);
-    ASSERT_EQ(apres->fois, 1);
+    ASSERT_EQ(dedans->vus.size(), 1u);
+    ASSERT_EQ(apres->vus.size(), 1u);
     Matrice projection = ortho(-3 * w / h, 3 * w / h, -3, 3, -1000, 1000);
     EXPECT_TRUE(memeMatrice(dedans->releve.projection, projection));
     EXPECT_TRUE(

@@ -76,12 +76,6 @@ std::string contenu(const std::string& chemin) {
     return s.str();
 }
 
-// A fresh folder of its own for one test's files.
-std::string dossier() {
-    char modele[] = "/tmp/orlevan-enregistre-XXXXXX";
-    return mkdtemp(modele);
-}
-
 // The viewer as the save command finds it: the path it was started with and its scene.
 void demarre(const std::string& chemin) {
     ASSERT_LT(chemin.size(), size_t(TAILLE_NOM));
@@ -139,7 +133,7 @@ TEST(Enregistre, nestedSeparatorsKeepTwoSpacesAtEveryDepth) {
 
 // The menu entry saves beside the scene, with the count of the last frame drawn.
 TEST(Enregistre, menuSavesTheCountOfTheLastFrame) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     std::ofstream(d + "/maison.wrl") << SCENE_IMBRIQUEE;
     demarre(d + "/maison.wrl");
     etatInitialGL();
@@ -206,7 +200,7 @@ TEST(NomSortie, refusesANameThatDoesNotFitRatherThanCutIt) {
 // A path of 299 characters, the longest the viewer takes, with no "." to cut: the
 // menu saves nowhere (no cut name either) and says so.
 TEST(Enregistre, menuWithAnOverlongNameWritesNothing) {
-    std::string d = dossier() + "/" + std::string(150, 'a');
+    std::string d = dossierTemporaire() + "/" + std::string(150, 'a');
     mkdir(d.c_str(), 0755);
     std::string chemin = d + "/" + std::string(TAILLE_NOM - 2 - d.size(), 'n');
     std::ofstream(chemin) << "#VRML V1.0 ascii\nCube { }\n";
@@ -222,7 +216,7 @@ TEST(Enregistre, menuWithAnOverlongNameWritesNothing) {
 }
 
 TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     std::ofstream(d + "/scene.wrl") << SCENE_IMBRIQUEE;
     Scene* scene = new Scene((d + "/scene.wrl").c_str());
 
@@ -266,6 +260,11 @@ TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
     unSeulMessage(s, d + "/lecture.cpp", strerror(EACCES));
     EXPECT_EQ(contenu(d + "/lecture.cpp"), "old");
 
+    // The viewer goes on drawing.
+    etatInitialGL();
+    affichage();
+    EXPECT_NO_GL_ERROR();
+
     // And after all that, a writable name saves as usual.
     strcpy(nomFichier, (d + "/scene.wrl").c_str());
     Sorties ok = enregistrer();
@@ -276,11 +275,16 @@ TEST(Enregistre, unwritableOutputsGiveOneLineAndTheViewerGoesOn) {
 // A scene whose own name is the derived one (t.cpp gives t.cpp) is never overwritten
 // with C code, nor through a link that bears the derived name.
 TEST(Enregistre, neverWritesOverTheSceneFile) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     const std::string texte = "#VRML V1.0 ascii\nCube { }\n";
     std::ofstream(d + "/t.cpp") << texte;
     demarre(d + "/t.cpp");
     unSeulMessage(enregistrer(), d + "/t.cpp", "scene file");
+    EXPECT_EQ(contenu(d + "/t.cpp"), texte);
+
+    // The same file by another spelling.
+    demarre(d + "/./t.cpp");
+    unSeulMessage(enregistrer(), d + "/./t.cpp", "scene file");
     EXPECT_EQ(contenu(d + "/t.cpp"), texte);
 
     std::ofstream(d + "/vraie.wrl") << texte;
@@ -289,12 +293,22 @@ TEST(Enregistre, neverWritesOverTheSceneFile) {
     demarre(d + "/lien.wrl");
     unSeulMessage(enregistrer(), d + "/lien.cpp", "scene file");
     EXPECT_EQ(contenu(d + "/vraie.wrl"), texte);
+    struct stat etat;
+    ASSERT_EQ(lstat((d + "/lien.cpp").c_str(), &etat), 0);
+    EXPECT_TRUE(S_ISLNK(etat.st_mode));  // still the link, not a new file
+
+    // A hard link bears the derived name.
+    std::ofstream(d + "/dur.wrl") << texte;
+    ASSERT_EQ(link((d + "/dur.wrl").c_str(), (d + "/dur.cpp").c_str()), 0);
+    demarre(d + "/dur.wrl");
+    unSeulMessage(enregistrer(), d + "/dur.cpp", "scene file");
+    EXPECT_EQ(contenu(d + "/dur.wrl"), texte);
 }
 
 // "Enregistrer" and orlevan-export share the reader and the generator: for the same
 // scene and count they write the same bytes.
 TEST(Enregistre, menuAndConverterWriteTheSameFile) {
-    std::string d = dossier();
+    std::string d = dossierTemporaire();
     const std::string scenes[] = {
         SCENE_IMBRIQUEE,
         "#VRML V1.0 ascii\nSeparator { Material { diffuseColor 1 0 0 } "

@@ -10,6 +10,7 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include "tests/aide.h"  // vueAZero
 #include "viewer/Manipulation.h"
 
 // What the view handlers returned, recorded by the callbacks below; -1 until called.
@@ -84,22 +85,6 @@ inline void envoieMouvement(int x, int y, unsigned etat) {
         e.xmotion.state = etat | Button1Mask;
         e.xmotion.same_screen = True;
     });
-}
-
-// Every global of the view manipulation back to its starting value.
-inline void vueAZero() {
-    rotationVueX = rotationVueY = rotationVueZ = 0;
-    translationVueX = translationVueY = 0;
-    echelleVue = 1.0f;
-    angleToucheX = angleToucheY = angleToucheZ = 0;
-    if (rotationAuto) glutIdleFunc(nullptr);
-    rotationAuto = 0;
-    vitesseRotation = 1.0f;
-    dernierTemps = 0;
-    modeManipulation = 0;
-    boutonCourant = 0;
-    boutonEnfonce = 0;
-    dernierX = dernierY = 0;
 }
 
 #endif

@@ -3,56 +3,15 @@
 // the count to the shapes and confines the top-level material and lights to a frame.
 #include <vector>
 
+#include "properties/Isolement.h"
 #include "properties/Material.h"
 #include "properties/PointLight.h"
 #include "properties/Translation.h"
-#include "scene/Lumieres.h"
 #include "scene/Separator.h"
 #include "tests/aide.h"
+#include "tests/sonde.h"
 
 namespace {
-
-// What a probe node sees of the GL state when it is drawn.
-struct Etat {
-    std::vector<float> matrice;   // modelview
-    std::vector<float> materiel;  // front diffuse, ambient, specular, emission, shininess
-    int lumieres;                 // bit i set: GL_LIGHT0 + i enabled, i from 1 to 7
-    int facettes;                 // nbFacettes
-};
-
-Etat etatCourant() {
-    Etat e;
-    e.matrice.resize(16);
-    glGetFloatv(GL_MODELVIEW_MATRIX, e.matrice.data());
-    const GLenum proprietes[] = {GL_DIFFUSE, GL_AMBIENT, GL_SPECULAR, GL_EMISSION};
-    for (GLenum p : proprietes) {
-        GLfloat v[4];
-        glGetMaterialfv(GL_FRONT, p, v);
-        e.materiel.insert(e.materiel.end(), v, v + 4);
-    }
-    GLfloat sh;
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, &sh);
-    e.materiel.push_back(sh);
-    e.lumieres = 0;
-    for (int i = 1; i < 8; ++i)
-        if (glIsEnabled(GL_LIGHT0 + i)) e.lumieres |= 1 << i;
-    e.facettes = nbFacettes;
-    return e;
-}
-
-// A node that records the state it is drawn in, once per drawing.
-class Sonde : public Noeud {
-public:
-    std::vector<Etat> vus;
-    void dessine() override { vus.push_back(etatCourant()); }
-};
-
-// Light bits, for reading the expectations: lumieres(1, 2) = GL_LIGHT1 and GL_LIGHT2.
-int lumieres(std::initializer_list<int> numeros) {
-    int bits = 0;
-    for (int n : numeros) bits |= 1 << n;
-    return bits;
-}
 
 Material* rouge() {
     auto* m = garde(new Material);
@@ -91,11 +50,11 @@ TEST_F(Graphe, emptySeparatorChangesNothing) {
     glTranslatef(1, 2, 3);
     rouge()->dessine();
     glEnable(GL_LIGHT1);
-    Etat avant = etatCourant();
+    Releve avant = releveCourant();
     Separator().dessine();
-    Etat apres = etatCourant();
+    Releve apres = releveCourant();
     EXPECT_EQ(apres.matrice, avant.matrice);
-    EXPECT_EQ(apres.materiel, avant.materiel);
+    EXPECT_EQ(apres.materiau, avant.materiau);
     EXPECT_EQ(apres.lumieres, avant.lumieres);
 }
 
@@ -110,20 +69,20 @@ TEST_F(Graphe, separatorKeepsMatrixMaterialAndLightsToItself) {
     sep->enfants->ajoute(dedans);
     Sonde apres;
 
-    Etat avant = etatCourant();
+    Releve avant = releveCourant();
     sep->dessine();
     apres.dessine();
 
     ASSERT_EQ(dedans->vus.size(), 1u);
     EXPECT_EQ(dedans->vus[0].matrice[12], 5.0f);  // the Translation is in force
-    EXPECT_EQ(dedans->vus[0].materiel[0], 1.0f);  // red diffuse
-    EXPECT_EQ(dedans->vus[0].materiel[1], 0.0f);
+    EXPECT_EQ(dedans->vus[0].materiau.diffuse[0], 1.0f);  // red diffuse
+    EXPECT_EQ(dedans->vus[0].materiau.diffuse[1], 0.0f);
     // The light shines on the siblings that follow it.
-    EXPECT_EQ(dedans->vus[0].lumieres, lumieres({1}));
+    EXPECT_EQ(dedans->vus[0].lumieres, "1000000");
     // The sibling after the Separator sees the outer state again.
     EXPECT_EQ(apres.vus[0].matrice, avant.matrice);
-    EXPECT_EQ(apres.vus[0].materiel, avant.materiel);
-    EXPECT_EQ(apres.vus[0].lumieres, 0);
+    EXPECT_EQ(apres.vus[0].materiau, avant.materiau);
+    EXPECT_EQ(apres.vus[0].lumieres, "0000000");
     EXPECT_EQ(premiereLumiereDisponible(), GL_LIGHT1);
 }
 
@@ -148,8 +107,8 @@ TEST_F(Graphe, lightsTakeConsecutiveNumbersAndAreFreedAtTheEndOfTheirGroup) {
     dehors->dessine();
     s[5]->dessine();
 
-    const int attendu[] = {lumieres({1}),    lumieres({1, 2}),    lumieres({1, 2, 3}),
-                           lumieres({1, 2}), lumieres({1, 2, 3}), 0};
+    const char* const attendu[] = {"1000000", "1100000", "1110000",
+                                   "1100000", "1110000", "0000000"};
     for (int i = 0; i < 6; ++i) {
         ASSERT_EQ(s[i]->vus.size(), 1u) << "probe " << i + 1;
         EXPECT_EQ(s[i]->vus[0].lumieres, attendu[i]) << "probe " << i + 1;
@@ -176,17 +135,17 @@ TEST_F(Graphe, sceneConfinesTopLevelMaterialAndLightsToOneFrame) {
         "#VRML V1.0 ascii\nMaterial { diffuseColor 1 0 0 }\nPointLight { }\n");
     auto* sonde = new Sonde;
     s->noeuds->ajoute(sonde);
-    Etat avant = etatCourant();
+    Releve avant = releveCourant();
     for (int image = 0; image < 2; ++image) {
         s->dessine(72);
-        Etat apres = etatCourant();
-        EXPECT_EQ(apres.materiel, avant.materiel) << "frame " << image;
-        EXPECT_EQ(apres.lumieres, 0) << "frame " << image;
+        Releve apres = releveCourant();
+        EXPECT_EQ(apres.materiau, avant.materiau) << "frame " << image;
+        EXPECT_EQ(apres.lumieres, "0000000") << "frame " << image;
     }
     // The same light number frame after frame, not a new one each time.
     ASSERT_EQ(sonde->vus.size(), 2u);
-    EXPECT_EQ(sonde->vus[0].lumieres, lumieres({1}));
-    EXPECT_EQ(sonde->vus[1].lumieres, lumieres({1}));
-    EXPECT_EQ(sonde->vus[1].materiel, sonde->vus[0].materiel);
-    EXPECT_EQ(sonde->vus[0].materiel[0], 1.0f);
+    EXPECT_EQ(sonde->vus[0].lumieres, "1000000");
+    EXPECT_EQ(sonde->vus[1].lumieres, "1000000");
+    EXPECT_EQ(sonde->vus[1].materiau, sonde->vus[0].materiau);
+    EXPECT_EQ(sonde->vus[0].materiau.diffuse[0], 1.0f);
 }

@@ -1,9 +1,9 @@
 // The reader: the tree's shape and order for nesting, stray braces, unknown words,
-// the end of the file inside a block, the header cases, over-long tokens and the
-// nesting guard. Scenes go through real files, as the viewer reads them.
+// the end of the file inside a block and the header cases. Scenes go through real
+// files, as the viewer reads them. Over-long tokens and the nesting guard are in
+// robustesse_test.cpp, the token reader itself in lecture_nombres_test.cpp.
 #include <unistd.h>
 
-#include "properties/PointLight.h"
 #include "scene/Separator.h"
 #include "shapes/Cube.h"
 #include "shapes/Sphere.h"
@@ -152,33 +152,3 @@ TEST(Lecteur, missingFileGivesAnEmptySceneAndOneLine) {
     EXPECT_NE(erreurs.find("/nonexistent/orlevan/scene.wrl"), std::string::npos);
 }
 
-TEST(Lecteur, overlongTokensAreCutAndTheirTailIsNoToken) {
-    const std::string x300(300, 'x');
-    EXPECT_EQ(arbre(x300 + "Cube { }"), "");
-    EXPECT_EQ(arbre("Separator { " + x300 + "Cube { } } Sphere { }"),
-              "Separator() Sphere");
-    // Tokens of exactly the limit and one past it: the next token is read whole.
-    EXPECT_EQ(arbre(std::string(255, 'x') + " Cube { }"), "Cube");
-    EXPECT_EQ(arbre(std::string(256, 'x') + " Cube { }"), "Cube");
-    // A field name and a word value are cut the same way (255 and 199 characters).
-    Scene* s = sceneDepuis(entete + "PointLight { " + x300 + "Sphere 1 on " + x300 +
-                           "Cube intensity 0.5 }");
-    ASSERT_EQ(forme(s->noeuds), "PointLight");
-    auto* lumiere = static_cast<PointLight*>(s->noeuds->tete->noeud);
-    EXPECT_EQ(std::string(lumiere->on), std::string(199, 'x'));
-    EXPECT_EQ(lumiere->intensity, 0.5f);
-}
-
-TEST(Lecteur, deepNestingStopsTheReadingWithOneLine) {
-    std::string texte = entete;
-    for (int i = 0; i < 1000000; ++i) texte += "Separator {\n";
-    std::string erreurs;
-    Scene* s = lue(texte, &erreurs);
-    EXPECT_EQ(lignes(erreurs), 1) << erreurs;
-    EXPECT_GE(profondeur(s->noeuds), 1000);
-    EXPECT_LE(profondeur(s->noeuds), PROFONDEUR_MAX + 1);
-
-    // The stop belongs to that file: the next reading is whole again.
-    EXPECT_EQ(lit<Cube>("{ width 4 }").width, 4.0f);
-    EXPECT_EQ(arbre("Separator { Cube { } }"), "Separator(Cube)");
-}

@@ -31,27 +31,27 @@ protected:
 struct Combinaison {
     unsigned x;  // X modifier mask, as the event carries it
     int glut;    // the same as GLUT reports it
-    int mode;
+    ModeManipulation mode;
 };
 const Combinaison combinaisons[] = {
-    {0, 0, 0},
-    {SHIFT, GLUT_ACTIVE_SHIFT, 1},
-    {SHIFT | ALT, GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_ALT, 1},
-    {SHIFT | CTRL, GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_CTRL, 2},
-    {CTRL, GLUT_ACTIVE_CTRL, 3},
-    {ALT, GLUT_ACTIVE_ALT, 4},
-    {CTRL | ALT, GLUT_ACTIVE_CTRL | GLUT_ACTIVE_ALT, 5},
-    {SHIFT | CTRL | ALT, GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_CTRL | GLUT_ACTIVE_ALT, 5},
+    {0, 0, MODE_AUCUN},
+    {SHIFT, GLUT_ACTIVE_SHIFT, MODE_TOURNE_YX},
+    {SHIFT | ALT, GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_ALT, MODE_TOURNE_YX},
+    {SHIFT | CTRL, GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_CTRL, MODE_TOURNE_ZX},
+    {CTRL, GLUT_ACTIVE_CTRL, MODE_ZOOM},
+    {ALT, GLUT_ACTIVE_ALT, MODE_DEPLACE},
+    {CTRL | ALT, GLUT_ACTIVE_CTRL | GLUT_ACTIVE_ALT, MODE_NEUTRE},
+    {SHIFT | CTRL | ALT, GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_CTRL | GLUT_ACTIVE_ALT, MODE_NEUTRE},
 };
 
 TEST_F(Manipulation, everyModifierCombinationGivesItsMode) {
     for (const Combinaison& c : combinaisons) {
         EXPECT_EQ(modeDepuisEtat(c.glut), c.mode) << "GLUT modifiers " << c.glut;
         // The same through a real press: the mode is the one GLUT reads from the event.
-        modeManipulation = -1;
+        modeManipulation = static_cast<ModeManipulation>(-1);
         appuie(c.x);
         EXPECT_EQ(modeManipulation, c.mode) << "X modifiers " << c.x;
-        EXPECT_EQ(retours.souris, c.mode == 0 ? 0 : 1);
+        EXPECT_EQ(retours.souris, c.mode == MODE_AUCUN ? 0 : 1);
         envoieBouton(Button1, false, 100, 100, c.x);
     }
 }
@@ -91,7 +91,7 @@ TEST_F(Manipulation, releaseWithoutModifierLeavesTheDragArmedInModeZero) {
     envoieBouton(Button1, false, 100, 100, 0);
     EXPECT_EQ(retours.souris, 0);
     EXPECT_EQ(boutonEnfonce, 1);
-    EXPECT_EQ(modeManipulation, 0);
+    EXPECT_EQ(modeManipulation, MODE_AUCUN);
     envoieMouvement(110, 120, 0);
     EXPECT_EQ(retours.mouvement, 1);  // redrawn, though nothing changed
     EXPECT_EQ(rotationVueX, 0);
@@ -137,7 +137,7 @@ TEST_F(Manipulation, modeChangesInTheMiddleOfADrag) {
     envoieMouvement(104, 100, SHIFT);
     // A key pressed during the drag recomputes the mode: now Ctrl + Alt.
     envoieTouche(XK_a, CTRL | ALT);
-    EXPECT_EQ(modeManipulation, 5);
+    EXPECT_EQ(modeManipulation, MODE_NEUTRE);
     envoieMouvement(110, 100, CTRL | ALT);
     EXPECT_EQ(rotationVueY, 4);
     EXPECT_EQ(dernierX, 110);
@@ -392,7 +392,7 @@ TEST_F(Manipulation, frameDrawsTheSceneUnderTheViewTransform) {
     sceneCourante->noeuds->ajoute(sonde);
     rotationVueY = 20, echelleVue = 0.5f, translationVueX = 0.1f, angleToucheZ = 90;
     affichage();
-    ASSERT_EQ(sonde->fois, 1);
+    ASSERT_EQ(sonde->vus.size(), 1u);
     EXPECT_TRUE(memeMatrice(sonde->releve.matrice, vueAttendue()));
     double r =
         glutGet(GLUT_WINDOW_WIDTH) / static_cast<double>(glutGet(GLUT_WINDOW_HEIGHT));

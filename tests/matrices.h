@@ -39,9 +39,10 @@ inline Matrice translation(double x, double y, double z) {
     return depuisLignes({{{1, 0, 0, x}, {0, 1, 0, y}, {0, 0, 1, z}, {0, 0, 0, 1}}});
 }
 
-inline Matrice echelle(double s) {
-    return depuisLignes({{{s, 0, 0, 0}, {0, s, 0, 0}, {0, 0, s, 0}, {0, 0, 0, 1}}});
+inline Matrice echelle(double x, double y, double z) {
+    return depuisLignes({{{x, 0, 0, 0}, {0, y, 0, 0}, {0, 0, z, 0}, {0, 0, 0, 1}}});
 }
+inline Matrice echelle(double s) { return echelle(s, s, s); }
 
 // glRotate: degrees about the axis, which it normalises.
 inline Matrice rotation(double degres, double x, double y, double z) {
@@ -91,6 +92,12 @@ inline ::testing::AssertionResult memeMatrice(const float* lue, const Matrice& a
                    << "): read " << lue[i] << ", expected " << attendue[i];
     }
     return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult memeMatrice(const std::array<float, 16>& lue,
+                                              const Matrice& attendue,
+                                              double tolerance = 1e-5) {
+    return memeMatrice(lue.data(), attendue, tolerance);
 }
 
 inline ::testing::AssertionResult matriceCourante(GLenum quelle,

@@ -1,9 +1,9 @@
 // The four solid primitives as real Mesa receives them. Feedback mode gives back every
 // triangle in window coordinates; a viewport of 2^13 pixels centred on the origin and
 // identity matrices make those coordinates the object coordinates times 4096, bit for
-// bit, so the vertices can be compared exactly with the documented formulas (6.28318,
-// float or double where it matters). Then: winding seen from outside, the seam, the
-// discs, and pixels from the six axis directions with back faces culled.
+// bit, so the vertices are checked exactly: by the shape's properties and by a few
+// values worked out by hand (6.28318, not 2 pi). Then: winding seen from outside, the
+// seam, the discs, and pixels from the six axis directions with back faces culled.
 #include <malloc.h>
 
 #include <array>
@@ -110,164 +110,181 @@ int tousVersLExterieur(const std::vector<Triangle>& t, const char* quoi, int n) 
     return vus;
 }
 
-// The angle tables as the cone and the cylinder build them: the angle formed in
-// double, rounded to float, then cos and sin.
-void tablesDouble(int n, std::vector<float>& c, std::vector<float>& s) {
-    c.resize(n);
-    s.resize(n);
-    for (int i = 0; i < n; ++i) {
-        float angle = i * 6.28318 / n;
-        c[i] = std::cos(double(angle));
-        s[i] = std::sin(double(angle));
-    }
+// Distance of a point from the y axis, and from the origin.
+double horsAxeY(const Cle& p) { return std::hypot(std::get<0>(p), std::get<2>(p)); }
+double horsCentre(const Cle& p) {
+    return std::sqrt(double(std::get<0>(p)) * std::get<0>(p) +
+                     double(std::get<1>(p)) * std::get<1>(p) +
+                     double(std::get<2>(p)) * std::get<2>(p));
 }
 
-// The box's grid points as the face grid forms them, all in float.
-std::set<Cle> grilleCube(float w, float h, float d, int n) {
-    float a = w * 0.5f, b = h * 0.5f, c = d * 0.5f;
-    const float coins[8][3] = {{+a, +b, -c}, {+a, -b, -c}, {-a, -b, -c}, {-a, +b, -c},
-                               {+a, +b, +c}, {+a, -b, +c}, {-a, -b, +c}, {-a, +b, +c}};
-    const int faces[6][4] = {{0, 1, 2, 3}, {7, 6, 5, 4}, {5, 6, 2, 1},
-                             {0, 3, 7, 4}, {6, 7, 3, 2}, {4, 5, 1, 0}};
-    std::set<Cle> points;
-    float fn = n;
-    for (const auto& f : faces)
-        for (int s = 0; s <= n; ++s)
-            for (int j = 0; j <= n; ++j) {
-                float g[3];
-                for (int x = 0; x < 3; ++x) {
-                    const float *p0 = coins[f[0]], *p1 = coins[f[1]], *p2 = coins[f[2]],
-                                *p3 = coins[f[3]];
-                    float as = p0[x] + (s / fn) * (p1[x] - p0[x]);
-                    float cs = p3[x] + (s / fn) * (p2[x] - p3[x]);
-                    g[x] = as + (j / fn) * (cs - as);
-                }
-                points.insert({g[0], g[1], g[2]});
-            }
-    return points;
+// The heights (y) that the points take.
+std::set<float> hauteurs(const std::set<Cle>& points) {
+    std::set<float> y;
+    for (const Cle& p : points) y.insert(std::get<1>(p));
+    return y;
 }
+
+// The points at height y; mirrored in z when miroir is set (a bottom disc runs the
+// other way round from the side's bottom ring, so that it faces down).
+std::set<Cle> anneau(const std::set<Cle>& points, float y, bool miroir = false) {
+    std::set<Cle> a;
+    for (const Cle& p : points)
+        if (std::get<1>(p) == y)
+            a.insert({std::get<0>(p), y, miroir ? -std::get<2>(p) : std::get<2>(p)});
+    return a;
+}
+
+bool contient(const std::set<Cle>& points, float x, float y, float z) {
+    return points.count({x, y, z}) == 1;
+}
+
+// Heights of the rows of a solid of height 1.5 centred on the origin, for n = 3 and 4:
+// exact in float.
+const std::set<float> RANGEES_3 = {-0.75f, -0.25f, 0.25f, 0.75f};
+const std::set<float> RANGEES_4 = {-0.75f, -0.375f, 0.0f, 0.375f, 0.75f};
 
 const int COMPTES[] = {3, 4, 72};
 
 }  // namespace
 
-TEST(Solides, cylinderVerticesMatchTheFormulasBitForBit) {
+TEST(Solides, cylinderIsATubeOfBandsWithItsSeamClosedAndTwoDiscs) {
     etatInitialGL();
     const float r = 0.5f, h = 1.5f;
     for (int n : {3, 4}) {
-        std::vector<float> c, s;
-        tablesDouble(n, c, s);
-        std::set<Cle> cote, haut, bas;
-        for (int i = 0; i <= n; ++i)
-            for (int k = 0; k < n; ++k) cote.insert({r * c[k], h / 2 - i * h / n, -r * s[k]});
-        for (int k = 0; k < n; ++k) {
-            haut.insert({r * c[k], h / 2, -r * s[k]});
-            bas.insert({r * c[k], -h / 2, r * s[k]});
-        }
-        // n bands of n+1 pairs, each pair two triangles. The last pair reads column 0
-        // again: with 6.28318 computed afresh there would be n+1 extra points.
         auto t = triangles([&] { solidCylindre(r, h, n, SIDES); });
         EXPECT_EQ(t.size(), size_t(2 * n * n));
-        EXPECT_EQ(sommets(t), cote) << "n=" << n;
+        // n columns of n + 1 rows: the last pair of each band reads column 0 again
+        // (with the angle formed afresh there would be n + 1 more points).
+        std::set<Cle> cote = sommets(t);
+        EXPECT_EQ(cote.size(), size_t(n * (n + 1))) << "n=" << n;
+        EXPECT_EQ(hauteurs(cote), n == 3 ? RANGEES_3 : RANGEES_4);
+        for (const Cle& p : cote) EXPECT_NEAR(horsAxeY(p), r, 1e-6) << "n=" << n;
+        // The discs: n - 2 triangles over the side's rim at their height.
         t = triangles([&] { solidCylindre(r, h, n, TOP); });
         EXPECT_EQ(t.size(), size_t(n - 2));
-        EXPECT_EQ(sommets(t), haut) << "n=" << n;
+        EXPECT_EQ(sommets(t), anneau(cote, h / 2)) << "n=" << n;
         t = triangles([&] { solidCylindre(r, h, n, BOTTOM); });
-        EXPECT_EQ(sommets(t), bas) << "n=" << n;
+        EXPECT_EQ(t.size(), size_t(n - 2));
+        EXPECT_EQ(sommets(t), anneau(cote, -h / 2, true)) << "n=" << n;
     }
-    // 6.28318, not 2*pi: the column at 120 degrees is not quite -0.5.
-    std::vector<float> c, s;
-    tablesDouble(3, c, s);
-    EXPECT_NE(c[1], -0.5f);
-    EXPECT_NEAR(c[1], -0.4999984f, 1e-7);
+    // Worked out by hand: column 1 of 3 is at 6.28318 / 3 radians, rounded to a
+    // float; with 2 pi its x would be -0.25 exactly.
+    std::set<Cle> cote = sommets(triangles([&] { solidCylindre(r, h, 3, SIDES); }));
+    EXPECT_TRUE(contient(cote, -0.249999195f, 0.25f, -0.433013171f));
+    EXPECT_TRUE(contient(cote, 0.5f, 0.75f, 0.0f));
+    EXPECT_FALSE(contient(cote, -0.25f, 0.25f, -0.433013171f));
     EXPECT_NO_GL_ERROR();
 }
 
-TEST(Solides, coneVerticesAndNormalMatchTheFormulas) {
+TEST(Solides, coneNarrowsToItsApexAndKeepsItsSideNormal) {
     etatInitialGL();
     const float r = 0.5f, h = 1.5f;
     for (int n : {3, 4}) {
-        std::vector<float> c, s;
-        tablesDouble(n, c, s);
-        std::set<Cle> cote, bas;
-        for (int i = 0; i <= n; ++i)
-            for (int k = 0; k < n; ++k)
-                cote.insert({i * r * c[k] / n, h / 2 - i * h / n, -i * r * s[k] / n});
-        for (int k = 0; k < n; ++k) bas.insert({r * c[k], -h / 2, r * s[k]});
         auto t = triangles([&] { solidCone(r, h, n, SIDES); });
         EXPECT_EQ(t.size(), size_t(2 * n * n));
-        EXPECT_EQ(sommets(t), cote) << "n=" << n;
-        // The side's last normal is the one of column 0: (h/L, r/L, 0), L by pow.
-        float l = std::pow(r * r + h * h, 0.5);
+        // Row i of n is i/n of the way from the apex to the rim.
+        std::set<Cle> cote = sommets(t);
+        EXPECT_EQ(cote.size(), size_t(1 + n * n)) << "n=" << n;  // one apex
+        EXPECT_EQ(hauteurs(cote), n == 3 ? RANGEES_3 : RANGEES_4);
+        for (const Cle& p : cote)
+            EXPECT_NEAR(horsAxeY(p), r * (h / 2 - std::get<1>(p)) / h, 1e-6) << "n=" << n;
+        EXPECT_TRUE(contient(cote, 0, h / 2, 0));
+        // The side's last normal is the one of column 0, (h, r, 0) / sqrt(r^2 + h^2).
         GLfloat nrm[4];
         glGetFloatv(GL_CURRENT_NORMAL, nrm);
-        EXPECT_EQ(nrm[0], h * c[0] / l);
-        EXPECT_EQ(nrm[1], r / l);
-        EXPECT_EQ(nrm[2], -h * s[0] / l);
+        EXPECT_NEAR(nrm[0], 0.948683262f, 1e-7);
+        EXPECT_NEAR(nrm[1], 0.316227764f, 1e-7);
+        EXPECT_EQ(nrm[2], 0.0f);
+        // The bottom disc: n points on the rim (the side's rim, formed another way,
+        // may differ in the last bit).
         t = triangles([&] { solidCone(r, h, n, BOTTOM); });
         EXPECT_EQ(t.size(), size_t(n - 2));
-        EXPECT_EQ(sommets(t), bas) << "n=" << n;
+        std::set<Cle> bas = sommets(t);
+        EXPECT_EQ(bas.size(), size_t(n));
+        EXPECT_EQ(hauteurs(bas), std::set<float>{-h / 2});
+        for (const Cle& p : bas) EXPECT_NEAR(horsAxeY(p), r, 1e-6);
+        EXPECT_TRUE(contient(bas, r, -h / 2, 0));
     }
     EXPECT_NO_GL_ERROR();
 }
 
-TEST(Solides, sphereVerticesAreTheirOwnNormalsAndMatchTheFormulas) {
+TEST(Solides, sphereVerticesLieOnItAndAreTheirOwnNormals) {
     etatInitialGL();
     const float rayon = 0.75f;
     for (int n : {3, 4}) {
-        // The sphere's angles are all formed in single precision.
-        std::vector<float> c(n), s(n);
-        for (int i = 0; i < n; ++i) {
-            float angle = i * 6.28318f / float(n);
-            c[i] = std::cos(double(angle));
-            s[i] = std::sin(double(angle));
-        }
-        // The upper ring of band i is phi_i + delta, not phi_(i+1) formed afresh.
-        std::set<Cle> attendus;
-        for (int i = 0; i < n; ++i) {
-            float phi0 = i * 3.14159f / n - 1.570795f;
-            float phi1 = phi0 + 3.14159f / n;
-            for (float phi : {phi0, phi1}) {
-                float rho = rayon * std::cos(double(phi)), z = rayon * std::sin(double(phi));
-                for (int k = 0; k < n; ++k) attendus.insert({rho * c[k], rho * s[k], z});
-            }
-        }
         auto t = triangles([&] { solidSphere(rayon, n); });
         EXPECT_EQ(t.size(), size_t(2 * n * n));
-        EXPECT_EQ(sommets(t), attendus) << "n=" << n;
-        // The last vertex given is q of the last band at column 0, and its normal is
-        // the position itself, of length R (GL_NORMALIZE makes it a unit vector).
-        float phi = (n - 1) * 3.14159f / n - 1.570795f;
-        float rhoQ = rayon * std::cos(double(phi)), zQ = rayon * std::sin(double(phi));
+        std::set<Cle> points = sommets(t);
+        float zMin = 1, zMax = -1;
+        for (const Cle& p : points) {
+            EXPECT_NEAR(horsCentre(p), rayon, 1e-6) << "n=" << n;
+            zMin = std::min(zMin, std::get<2>(p)), zMax = std::max(zMax, std::get<2>(p));
+        }
+        // From pole to pole along z (3.14159 and 1.570795 fall short of pi by 3e-6).
+        EXPECT_NEAR(zMin, -rayon, 1e-5);
+        EXPECT_NEAR(zMax, rayon, 1e-5);
+        // The last vertex given is column 0 of the last band's lower ring, and its
+        // normal is the position itself, of length R (GL_NORMALIZE makes it unit).
         GLfloat nrm[4];
         glGetFloatv(GL_CURRENT_NORMAL, nrm);
-        EXPECT_EQ(nrm[0], rhoQ * c[0]);
-        EXPECT_EQ(nrm[1], rhoQ * s[0]);
-        EXPECT_EQ(nrm[2], zQ);
+        EXPECT_TRUE(contient(points, nrm[0], nrm[1], nrm[2])) << "n=" << n;
+        EXPECT_EQ(nrm[1], 0.0f);
+        EXPECT_GT(nrm[2], 0.0f);
     }
+    // Worked out by hand for n = 4: band 2 starts on the equator (2 x 3.14159 / 4 is
+    // 1.570795 exactly in float), column 1 is at 1.570795 radians, whose cosine is
+    // 1.27e-6, not 0.
+    std::set<Cle> points = sommets(triangles([&] { solidSphere(rayon, 4); }));
+    EXPECT_TRUE(contient(points, 0.75f, 0, 0));
+    EXPECT_TRUE(contient(points, 9.50693106e-07f, 0.75f, 0));
+    // And for n = 6: the upper ring of band 2 is its lower one plus 3.14159 / 6, not
+    // the next band's lower ring (the equator) formed afresh: 4.5e-8 above it.
+    points = sommets(triangles([&] { solidSphere(rayon, 6); }));
+    EXPECT_TRUE(contient(points, 0.75f, 0, 4.47034836e-08f));
+    EXPECT_TRUE(contient(points, 0.75f, 0, 0));
     EXPECT_NO_GL_ERROR();
 }
 
 TEST(Solides, cubeFacesAreGridsOverTheirCorners) {
     etatInitialGL();
+    const float demi[3] = {0.25f, 0.5f, 0.75f};  // of 0.5 x 1.0 x 1.5
     for (int n : {3, 4}) {
         auto t = triangles([&] { solidCube(0.5f, 1.0f, 1.5f, n); });
         EXPECT_EQ(t.size(), size_t(6 * n * n * 2));
-        // Each face an (n+1) x (n+1) grid over its own corners, in float: points
-        // of an edge shared by two faces may differ in the last bit.
-        EXPECT_EQ(sommets(t), grilleCube(0.5f, 1.0f, 1.5f, n)) << "n=" << n;
-        float mini[3] = {9, 9, 9}, maxi[3] = {-9, -9, -9};
-        for (const Cle& p : sommets(t)) {
-            float v[3] = {std::get<0>(p), std::get<1>(p), std::get<2>(p)};
-            for (int a = 0; a < 3; ++a) mini[a] = std::min(mini[a], v[a]), maxi[a] = std::max(maxi[a], v[a]);
+        // Every triangle lies in one of the six face planes, 2 n^2 to a face, whose
+        // points form an (n+1) x (n+1) grid inside the box.
+        std::vector<std::vector<Triangle>> faces(6);
+        for (const Triangle& tr : t) {
+            int face = -1;
+            for (int a = 0; a < 3; ++a)
+                for (int cote = 0; cote < 2; ++cote) {
+                    float plan = cote ? -demi[a] : demi[a];
+                    auto v = [a](const Point& p) { return a == 0 ? p.x : a == 1 ? p.y : p.z; };
+                    if (v(tr[0]) == plan && v(tr[1]) == plan && v(tr[2]) == plan)
+                        face = 2 * a + cote;
+                }
+            ASSERT_GE(face, 0) << "n=" << n << ": a triangle off the faces";
+            faces[face].push_back(tr);
         }
-        EXPECT_EQ(mini[0], -0.25f);
-        EXPECT_EQ(maxi[0], 0.25f);
-        EXPECT_EQ(mini[1], -0.5f);
-        EXPECT_EQ(maxi[1], 0.5f);
-        EXPECT_EQ(mini[2], -0.75f);
-        EXPECT_EQ(maxi[2], 0.75f);
+        for (const std::vector<Triangle>& f : faces) {
+            EXPECT_EQ(f.size(), size_t(2 * n * n));
+            EXPECT_EQ(sommets(f).size(), size_t((n + 1) * (n + 1))) << "n=" << n;
+            for (const Cle& p : sommets(f)) {
+                EXPECT_LE(std::fabs(std::get<0>(p)), demi[0]);
+                EXPECT_LE(std::fabs(std::get<1>(p)), demi[1]);
+                EXPECT_LE(std::fabs(std::get<2>(p)), demi[2]);
+            }
+        }
     }
+    // Worked out by hand for n = 4, where every fraction is exact: the +x face.
+    std::set<Cle> attendu;
+    for (float y : {-0.5f, -0.25f, 0.0f, 0.25f, 0.5f})
+        for (float z : RANGEES_4) attendu.insert({0.25f, y, z});
+    std::set<Cle> plusX;
+    for (const Cle& p : sommets(triangles([] { solidCube(0.5f, 1.0f, 1.5f, 4); })))
+        if (std::get<0>(p) == 0.25f) plusX.insert(p);
+    EXPECT_EQ(plusX, attendu);
     // The last face is +x; its normal stays current.
     GLfloat nrm[4];
     glGetFloatv(GL_CURRENT_NORMAL, nrm);
@@ -441,7 +458,7 @@ TEST(DecoupeParties, splitsAtEveryBarAndKeepsEmptyPieces) {
     };
     for (const Cas& c : cas) {
         int nombre = -1;
-        char** pieces = Noeud::decoupeParties(c.texte, &nombre);
+        char** pieces = decoupeParties(c.texte, &nombre);
         ASSERT_EQ(nombre, int(c.pieces.size())) << c.texte;
         for (int m = 0; m < nombre; ++m) {
             EXPECT_EQ(pieces[m], c.pieces[m]) << c.texte;

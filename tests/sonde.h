@@ -5,9 +5,13 @@
 
 #include <GL/gl.h>
 
+#include <array>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "scene/Noeud.h"
+#include "shapes/Facettes.h"
 
 // The front material, as the Separator saves it.
 struct EtatMateriau {
@@ -24,6 +28,10 @@ inline EtatMateriau materiau(GLenum face = GL_FRONT) {
     return m;
 }
 
+inline bool operator==(const EtatMateriau& a, const EtatMateriau& b) {
+    return memcmp(&a, &b, sizeof a) == 0;
+}
+
 // Which of GL_LIGHT1 to GL_LIGHT7 are on, as a string of 0 and 1 ("1100000").
 inline std::string lumieresAllumees() {
     std::string s;
@@ -33,23 +41,31 @@ inline std::string lumieresAllumees() {
 
 // What a probe saw when it was drawn.
 struct Releve {
-    GLfloat matrice[16];     // model-view
-    GLfloat projection[16];
+    std::array<GLfloat, 16> matrice;  // model-view
+    std::array<GLfloat, 16> projection;
     EtatMateriau materiau;
     std::string lumieres;
+    int facettes;  // nbFacettes
 };
 
-// A node that draws nothing and notes the state it is drawn in.
+inline Releve releveCourant() {
+    Releve r;
+    glGetFloatv(GL_MODELVIEW_MATRIX, r.matrice.data());
+    glGetFloatv(GL_PROJECTION_MATRIX, r.projection.data());
+    r.materiau = materiau();
+    r.lumieres = lumieresAllumees();
+    r.facettes = nbFacettes;
+    return r;
+}
+
+// A node that draws nothing and notes the state it is drawn in, each time.
 class Sonde : public Noeud {
 public:
-    Releve releve;
-    int fois = 0;
+    std::vector<Releve> vus;  // one per drawing, in order
+    Releve releve;            // the last one
     void dessine() override {
-        glGetFloatv(GL_MODELVIEW_MATRIX, releve.matrice);
-        glGetFloatv(GL_PROJECTION_MATRIX, releve.projection);
-        releve.materiau = materiau();
-        releve.lumieres = lumieresAllumees();
-        ++fois;
+        releve = releveCourant();
+        vus.push_back(releve);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "properties/Rotation.h"
 #include "properties/Scale.h"
 #include "properties/Translation.h"
+#include "tests/matrices.h"
 #include "tests/proprietes_aide.h"
 
 namespace {
@@ -21,48 +22,9 @@ std::string resteApres(T* noeud, const std::string& texte) {
     return mot;
 }
 
-// Column-major 4x4 matrices, as OpenGL holds them, in double.
-struct Matrice {
-    double m[16];
-};
-
-Matrice identite() {
-    Matrice r{};
-    r.m[0] = r.m[5] = r.m[10] = r.m[15] = 1;
-    return r;
-}
-
-Matrice produit(const Matrice& a, const Matrice& b) {
-    Matrice r{};
-    for (int c = 0; c < 4; ++c)
-        for (int l = 0; l < 4; ++l)
-            for (int k = 0; k < 4; ++k) r.m[c * 4 + l] += a.m[k * 4 + l] * b.m[c * 4 + k];
-    return r;
-}
-
-Matrice deplacement(double x, double y, double z) {
-    Matrice r = identite();
-    r.m[12] = x, r.m[13] = y, r.m[14] = z;
-    return r;
-}
-
-Matrice echelle(double x, double y, double z) {
-    Matrice r = identite();
-    r.m[0] = x, r.m[5] = y, r.m[10] = z;
-    return r;
-}
-
-// A turn of the given degrees about the z axis.
-Matrice tourZ(double degres) {
-    double a = degres * M_PI / 180, c = cos(a), s = sin(a);
-    Matrice r = identite();
-    r.m[0] = c, r.m[1] = s, r.m[4] = -s, r.m[5] = c;
-    return r;
-}
-
-void attendMatrice(const GLfloat* vue, const Matrice& attendue) {
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(vue[i], attendue.m[i], 3e-7) << "element " << i;
-}
+// Single-precision matrices agree with their double formulas to this: tight enough to
+// tell 3.14159 from pi in an angle.
+const double PRECISION = 3e-7;
 
 // One suite name per component for the tests that need the window.
 using TransformationsGL = ProprietesGL;
@@ -138,15 +100,17 @@ TEST_F(TransformationsGL, transformsComposeInFileOrder) {
     EXPECT_NO_GL_ERROR();
 
     // Translation then Rotation: turned about its own origin, which sits at x = 1.
-    attendMatrice(a->releve.matrice, produit(deplacement(1, 0, 0), tourZ(quart)));
+    EXPECT_TRUE(memeMatrice(a->releve.matrice, translation(1, 0, 0) * rotation(quart, 0, 0, 1),
+                            PRECISION));
     EXPECT_EQ(a->releve.matrice[12], 1.0f);
     EXPECT_EQ(a->releve.matrice[13], 0.0f);
     // The other way round the origin ends up at about (0, 1, 0), a little past the
     // quarter turn: x is -4.9e-6, not 0.
-    attendMatrice(b->releve.matrice, produit(tourZ(quart), deplacement(1, 0, 0)));
+    EXPECT_TRUE(memeMatrice(b->releve.matrice, rotation(quart, 0, 0, 1) * translation(1, 0, 0),
+                            PRECISION));
     EXPECT_LT(b->releve.matrice[12], -4e-6);
-    attendMatrice(c->releve.matrice,
-                  produit(produit(deplacement(1, 2, 3), tourZ(quart)), echelle(2, -1, 0.5)));
+    EXPECT_TRUE(memeMatrice(c->releve.matrice, translation(1, 2, 3) * rotation(quart, 0, 0, 1) *
+                                                   echelle(2, -1, 0.5), PRECISION));
 }
 
 TEST_F(TransformationsGL, defaultTransformsStillMakeTheirCall) {
@@ -155,7 +119,7 @@ TEST_F(TransformationsGL, defaultTransformsStillMakeTheirCall) {
     groupe({nouveau<Translation>("{ }"), nouveau<Rotation>("{ }"), nouveau<Scale>("{ }"),
             sonde})
         ->dessine();
-    attendMatrice(sonde->releve.matrice, identite());
+    EXPECT_TRUE(memeMatrice(sonde->releve.matrice, identite(), PRECISION));
     EXPECT_NO_GL_ERROR();
 }
 
@@ -167,12 +131,13 @@ TEST_F(TransformationsGL, separatorUndoesTheMatrixForItsFollowingSiblings) {
                     nouveau<Rotation>("{ rotation 0 0 1 3.14159 }"), dedans}),
             apres})
         ->dessine();
-    attendMatrice(dedans->releve.matrice,
-                  produit(produit(deplacement(0, 0, -1), deplacement(5, 0, 0)), tourZ(180)));
-    attendMatrice(apres->releve.matrice, deplacement(0, 0, -1));
+    EXPECT_TRUE(memeMatrice(dedans->releve.matrice, translation(0, 0, -1) *
+                                                        translation(5, 0, 0) *
+                                                        rotation(180, 0, 0, 1), PRECISION));
+    EXPECT_TRUE(memeMatrice(apres->releve.matrice, translation(0, 0, -1), PRECISION));
     GLfloat vue[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, vue);
-    attendMatrice(vue, identite());
+    EXPECT_TRUE(memeMatrice(vue, identite(), PRECISION));
 }
 
 TEST(Transformations, exportLines) {

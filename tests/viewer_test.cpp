@@ -5,10 +5,12 @@
 
 #include <GL/freeglut.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "tests/aide.h"
@@ -37,13 +39,18 @@ std::vector<float> matrice(GLenum quelle) {
 // Moves the window to a spot of its own. GLUT runs no display callback for a window
 // that another one covers completely, and ctest runs test processes side by side,
 // each with its window at the same place: two windows of one size at two places never
-// cover each other. A place is held through a lock on its file until the process ends.
+// cover each other. A place is held until the process ends by a socket bound to a
+// name of the abstract namespace, which leaves no file behind.
 void placePropre() {
     for (int place = 0; place < 16; ++place) {
-        std::string verrou = "/tmp/orlevan-fenetre-test-" + std::to_string(place) + ".lock";
-        int fd = open(verrou.c_str(), O_CREAT | O_RDWR, 0666);
+        int fd = socket(AF_UNIX, SOCK_STREAM, 0);
         if (fd < 0) continue;
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        std::string nom = "orlevan-fenetre-test-" + std::to_string(place);
+        sockaddr_un adresse{};
+        adresse.sun_family = AF_UNIX;
+        nom.copy(adresse.sun_path + 1, nom.size());  // sun_path[0] stays 0: abstract
+        socklen_t longueur = offsetof(sockaddr_un, sun_path) + 1 + nom.size();
+        if (bind(fd, reinterpret_cast<sockaddr*>(&adresse), longueur) == 0) {
             // Right of the other tests' windows and above the end-to-end scripts'.
             glutPositionWindow(800 + 20 * (place % 4), 40 + 20 * (place / 4));
             return;
@@ -93,10 +100,7 @@ protected:
         nbFacettesVue = 72;
         modeSurfacique = 1;
         lampeFrontale = 1;
-        rotationVueX = rotationVueY = rotationVueZ = 0;
-        translationVueX = translationVueY = 0;
-        echelleVue = 1;
-        angleToucheX = angleToucheY = angleToucheZ = 0;
+        vueAZero();
         ASSERT_TRUE(fenetreVisible());
         redessins();  // nothing pending from earlier tests or from the window's exposure
     }

@@ -12,7 +12,7 @@ float angleToucheX = 0, angleToucheY = 0, angleToucheZ = 0;
 int rotationAuto = 0;
 float vitesseRotation = 1.0f;
 int dernierTemps = 0;
-int modeManipulation = 0;
+ModeManipulation modeManipulation = MODE_AUCUN;
 int boutonCourant = 0;
 int boutonEnfonce = 0;
 int dernierX = 0, dernierY = 0;
@@ -33,18 +33,18 @@ void appliqueAnglesTouches() {
     glRotatef(angleToucheZ, 0, 0, 1);
 }
 
-int modeDepuisEtat(int modificateurs) {
+ModeManipulation modeDepuisEtat(int modificateurs) {
     bool shift = modificateurs & GLUT_ACTIVE_SHIFT;
     bool ctrl = modificateurs & GLUT_ACTIVE_CTRL;
     bool alt = modificateurs & GLUT_ACTIVE_ALT;
-    if (ctrl && alt) return 5;
-    if (shift) return ctrl ? 2 : 1;
-    if (ctrl) return 3;
-    if (alt) return 4;
-    return 0;
+    if (ctrl && alt) return MODE_NEUTRE;
+    if (shift) return ctrl ? MODE_TOURNE_ZX : MODE_TOURNE_YX;
+    if (ctrl) return MODE_ZOOM;
+    if (alt) return MODE_DEPLACE;
+    return MODE_AUCUN;
 }
 
-int modeDepuisModificateurs() { return modeDepuisEtat(glutGetModifiers()); }
+ModeManipulation modeDepuisModificateurs() { return modeDepuisEtat(glutGetModifiers()); }
 
 int sourisManip(int bouton, int etat, int x, int y) {
     // Panning is scaled by the projection in force when the drag starts.
@@ -53,7 +53,7 @@ int sourisManip(int bouton, int etat, int x, int y) {
     boutonCourant = bouton;
     if (bouton != GLUT_LEFT_BUTTON) return 0;
     modeManipulation = modeDepuisModificateurs();
-    if (modeManipulation == 0) return 0;
+    if (modeManipulation == MODE_AUCUN) return 0;
     dernierX = x;
     dernierY = y;
     if (etat == GLUT_DOWN) boutonEnfonce = 1;
@@ -65,15 +65,15 @@ int mouvementManip(int x, int y) {
     if (boutonCourant != GLUT_LEFT_BUTTON || boutonEnfonce != 1) return 0;
     int dx = x - dernierX, dy = y - dernierY;
     switch (modeManipulation) {
-    case 1:
+    case MODE_TOURNE_YX:
         rotationVueY += dx;
         rotationVueX += dy;
         break;
-    case 2:
+    case MODE_TOURNE_ZX:
         rotationVueZ += dx;
         rotationVueX += dy;
         break;
-    case 3: {
+    case MODE_ZOOM: {
         // 5 pixels down enlarge by 2 %, 5 pixels up shrink by as much.
         float quotient = (dy > 0 ? dy : -dy) / 5.0f;
         float p = pow(static_cast<double>(1.02f), static_cast<double>(quotient));
@@ -82,11 +82,11 @@ int mouvementManip(int x, int y) {
         dernierY = y;
         return 1;
     }
-    case 4:
+    case MODE_DEPLACE:
         translationVueX += 2 * dx / (largeurFenetre * matriceProjection[0]);
         translationVueY -= 2 * dy / (largeurFenetre * matriceProjection[0]);
         break;
-    case 5:
+    case MODE_NEUTRE:
         break;
     default:
         return 1;
@@ -110,7 +110,7 @@ static void basculeRotationAuto() {
 
 int toucheManip(unsigned char touche, int, int) {
     modeManipulation = modeDepuisModificateurs();
-    if (modeManipulation == 1 && touche == 13) {
+    if (modeManipulation == MODE_TOURNE_YX && touche == 13) {
         basculeRotationAuto();
         return 1;
     }
@@ -143,14 +143,14 @@ int toucheSpecialeManip(int touche, int, int) {
     default:
         return 0;  // function keys, Home, End, Insert, and the modifiers themselves
     }
-    if (modeManipulation == 1) {
+    if (modeManipulation == MODE_TOURNE_YX) {
         bool plusVite = touche == GLUT_KEY_LEFT || touche == GLUT_KEY_UP ||
                         touche == GLUT_KEY_PAGE_UP;
         if (plusVite) vitesseRotation *= 1.1f;
         else vitesseRotation /= 1.1f;
         return 1;
     }
-    if (modeManipulation == 3) {
+    if (modeManipulation == MODE_ZOOM) {
         switch (touche) {
         case GLUT_KEY_RIGHT:   vuePredefinie(0, 180, 0); break;
         case GLUT_KEY_DOWN:    vuePredefinie(180, 0, 0); break;
@@ -160,7 +160,7 @@ int toucheSpecialeManip(int touche, int, int) {
         return 1;
     }
     // One degree a key, ten with Alt; Shift+Ctrl and Ctrl+Alt turn by one as well.
-    float pas = modeManipulation == 4 ? 10 : 1;
+    float pas = modeManipulation == MODE_DEPLACE ? 10 : 1;
     switch (touche) {
     case GLUT_KEY_UP:        angleToucheX -= pas; break;
     case GLUT_KEY_DOWN:      angleToucheX += pas; break;

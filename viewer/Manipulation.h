@@ -12,7 +12,19 @@ extern float angleToucheX, angleToucheY, angleToucheZ;  // degrees, keys and pre
 extern int rotationAuto;                                // 1 while the spin runs
 extern float vitesseRotation;                           // spin speed factor
 extern int dernierTemps;                                // ms, at the last idle call
-extern int modeManipulation;                            // 0 to 5, from the modifiers
+
+// What a left drag does, from the modifiers held (modeDepuisEtat). The keys read the
+// same modes: Shift changes the spin, Ctrl chooses the preset views, Alt turns by ten.
+enum ModeManipulation {
+    MODE_AUCUN = 0,      // no modifier: nothing
+    MODE_TOURNE_YX = 1,  // Shift (with Alt too): turn about Y and X
+    MODE_TOURNE_ZX = 2,  // Shift + Ctrl: turn about Z and X
+    MODE_ZOOM = 3,       // Ctrl: zoom
+    MODE_DEPLACE = 4,    // Alt: pan
+    MODE_NEUTRE = 5,     // Ctrl + Alt, with or without Shift: nothing
+};
+
+extern ModeManipulation modeManipulation;               // from the last event's modifiers
 extern int boutonCourant;                               // button of the last event
 extern int boutonEnfonce;                               // 1 while a drag is armed
 extern int dernierX, dernierY;                          // last pointer position
@@ -22,11 +34,10 @@ extern int largeurFenetre;                              // read at the last butt
 void appliqueVue();
 void appliqueAnglesTouches();
 
-// Manipulation mode of a GLUT modifier mask (GLUT_ACTIVE_SHIFT, _CTRL, _ALT):
-// 0 none, 1 turn about Y and X, 2 turn about Z and X, 3 zoom, 4 pan, 5 nothing.
-int modeDepuisEtat(int modificateurs);
+// Manipulation mode of a GLUT modifier mask (GLUT_ACTIVE_SHIFT, _CTRL, _ALT).
+ModeManipulation modeDepuisEtat(int modificateurs);
 // The same for the modifiers GLUT reports for the current event.
-int modeDepuisModificateurs();
+ModeManipulation modeDepuisModificateurs();
 
 // The handlers return non-zero when they took the event (the view must be redrawn).
 int sourisManip(int bouton, int etat, int x, int y);

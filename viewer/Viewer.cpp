@@ -143,3 +143,10 @@ void enregistreCallbacks() {
     // No idle callback yet: the spin registers inactif while it runs.
     glutDisplayFunc(affichage);
 }
+
+void lanceVue(bool avecEnregistrer) {
+    construitMenus(avecEnregistrer);
+    initialiseGL();
+    enregistreCallbacks();
+    glutMainLoop();
+}

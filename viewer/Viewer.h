@@ -39,4 +39,10 @@ void construitMenus(bool avecEnregistrer);
 // Registers the callbacks above and the view manipulation's, in the viewer's order.
 void enregistreCallbacks();
 
+// The start-up that the viewer and the host of a compiled scene share, once the
+// window is open and what it shows is set: the menus ("Enregistrer" only with a
+// scene tree to save), the fixed OpenGL state, the callbacks, then GLUT's loop,
+// which does not return.
+void lanceVue(bool avecEnregistrer);
+
 #endif

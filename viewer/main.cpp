@@ -45,12 +45,8 @@ int main(int argc, char** argv) {
     strcpy(nomFichier, chemin);
     ouvreFenetre(chemin);
 
-    // The scene, the menu, the fixed OpenGL state, the callbacks.
+    // The scene, then the menu, the fixed OpenGL state, the callbacks and the loop.
     sceneCourante = new Scene(chemin);
-    construitMenus(true);
-    initialiseGL();
-    enregistreCallbacks();
-
-    glutMainLoop();
+    lanceVue(true);
     return 0;
 }
