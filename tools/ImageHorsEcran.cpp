@@ -26,9 +26,14 @@ static bool ouvreContexte() {
     EGLDisplay ecran = EGL_NO_DISPLAY;
     if (extensions && strstr(extensions, "EGL_MESA_platform_surfaceless") && plateforme)
         ecran = plateforme(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-    if (ecran == EGL_NO_DISPLAY || !eglInitialize(ecran, nullptr, nullptr)) {
-        avertit("no EGL display: Mesa's surfaceless platform (EGL_PLATFORM_SURFACELESS_MESA)"
-                " is not available (EGL error 0x%x)", eglGetError());
+    if (ecran == EGL_NO_DISPLAY) {
+        avertit("no EGL display: EGL offers no surfaceless platform "
+                "(EGL_PLATFORM_SURFACELESS_MESA; Debian's libegl-mesa0 has it)");
+        return false;
+    }
+    if (!eglInitialize(ecran, nullptr, nullptr)) {
+        avertit("no EGL display: the surfaceless platform cannot be initialised "
+                "(EGL error 0x%x)", eglGetError());
         return false;
     }
     // The viewer's kind of context: OpenGL with the fixed pipeline (compatibility),
