@@ -6,6 +6,7 @@ set -euo pipefail
 paquets=(
   build-essential cmake pkg-config clang libclang-rt-dev
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
+  libegl-dev libegl-mesa0 libpng-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick apitrace
   valgrind

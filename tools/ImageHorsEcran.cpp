@@ -108,6 +108,12 @@ static void erreurPNG(png_structp png, png_const_charp message) {
     png_longjmp(png, 1);
 }
 
+// libpng's own writer says "Write Error"; this one says why, as -o does.
+static void ecritOctets(png_structp png, png_bytep octets, size_t n) {
+    if (fwrite(octets, 1, n, static_cast<FILE*>(png_get_io_ptr(png))) != n)
+        png_error(png, strerror(errno));
+}
+
 // Writes the rows bottom-up as OpenGL reads them, so top row first in the file.
 static bool ecritPNG(FILE* out, int largeur, int hauteur, const std::vector<unsigned char>& rgb,
                      char message[128]) {
@@ -123,7 +129,7 @@ static bool ecritPNG(FILE* out, int largeur, int hauteur, const std::vector<unsi
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, out);
+    png_set_write_fn(png, out, ecritOctets, nullptr);
     png_set_IHDR(png, info, largeur, hauteur, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
