@@ -1,6 +1,7 @@
-// orlevan-export: writes the C file of a scene without opening a window, for scripts
-// and build systems. The same reader and the same generator as the viewer's
-// "Enregistrer", so both write the same file for the same scene and count.
+// orlevan-export: writes the C file of a scene, or its picture, without opening a
+// window, for scripts and build systems. The same reader and the same generator as
+// the viewer's "Enregistrer", so both write the same file for the same scene and
+// count; the picture is the viewer's first frame (tools/ImageHorsEcran.h).
 #include <getopt.h>
 
 #include <cerrno>
@@ -14,9 +15,9 @@
 #include "tools/ImageHorsEcran.h"
 #include "viewer/Viewer.h"
 
-#define USAGE                                                                   \
-    "usage: orlevan-export [-n COUNT] [-o OUTPUT | --png OUTPUT.png [--taille LxH]" \
-    " [--fil-de-fer]] SCENE"
+#define USAGE "usage: orlevan-export [-n COUNT] [-o OUTPUT] SCENE"
+#define USAGE_PNG \
+    "       orlevan-export [-n COUNT] --png OUTPUT.png [--taille LxH] [--fil-de-fer] SCENE"
 
 // Options with no one-letter form.
 enum {
@@ -27,8 +28,9 @@ enum {
 
 static void usage(FILE* out) {
     fprintf(out,
-            USAGE "\n"
-            "Writes the VRML 1.0 scene SCENE as C code for OpenGL (one function, scene).\n"
+            USAGE "\n" USAGE_PNG "\n"
+            "Writes the VRML 1.0 scene SCENE as C code for OpenGL (one function, scene),\n"
+            "or as the PNG picture the viewer shows first of it.\n"
             "  -n COUNT   tessellation count of the shapes, 3 or more (default 72)\n"
             "  -o OUTPUT  output file, - for standard output (default: SCENE cut after\n"
             "             the first \".\" of its file name, then \"cpp\")\n"
@@ -98,11 +100,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (png && sortie) {
-        avertit("-o and --png cannot be given together; " USAGE);
+        avertit("-o and --png cannot be given together");
         return 2;
     }
     if (!png && (tailleDonnee || filDeFer)) {
-        avertit("%s goes with --png only; " USAGE, tailleDonnee ? "--taille" : "--fil-de-fer");
+        avertit("%s goes with --png only", tailleDonnee ? "--taille" : "--fil-de-fer");
         return 2;
     }
     const char* chemin = argv[optind];
