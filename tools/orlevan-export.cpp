@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     nomProgramme = "orlevan-export";
     int compte = 72;  // the viewer's starting count
     const char* sortie = nullptr;
-    const char* png = nullptr;              // --png: the picture instead of the C code
-    int largeur = 350, hauteur = 300;       // the viewer's window
+    const char* png = nullptr;  // --png: the picture instead of the C code
+    int largeur = 350, hauteur = 300;  // the viewer's window
     bool tailleDonnee = false, filDeFer = false;
     const option longues[] = {
         {"help", no_argument, nullptr, 'h'},
