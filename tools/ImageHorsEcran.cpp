@@ -130,6 +130,9 @@ static bool ecritPNG(FILE* out, int largeur, int hauteur, const std::vector<unsi
         return false;
     }
     png_set_write_fn(png, out, ecritOctets, nullptr);
+    // No row filters: on these mostly flat pictures they cost more time than they
+    // save bytes (half the time of the PNG, a few kilobytes more).
+    png_set_filter(png, 0, PNG_FILTER_NONE);
     png_set_IHDR(png, info, largeur, hauteur, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
