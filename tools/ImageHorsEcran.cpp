@@ -20,6 +20,9 @@
 // A current OpenGL context with no surface: Mesa's surfaceless platform needs neither
 // an X server nor a GPU. The context is left current until the process ends.
 static bool ouvreContexte() {
+    // Mesa's own warnings would add lines to the one that says what failed; a
+    // user's EGL_LOG_LEVEL is kept.
+    setenv("EGL_LOG_LEVEL", "fatal", 0);
     const char* extensions = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     auto plateforme = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
         eglGetProcAddress("eglGetPlatformDisplayEXT"));

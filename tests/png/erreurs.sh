@@ -31,6 +31,7 @@ cas=(
   "1|not writing to ./scene.wrl: it is the scene file itself||--png ./scene.wrl scene.wrl"
   "1|cannot open absente.wrl||--png x.png absente.wrl"
   "1|no EGL display: EGL offers no surfaceless platform|__EGL_VENDOR_LIBRARY_FILENAMES=/nulle/part.json|--png x.png scene.wrl"
+  "1|no EGL display: the surfaceless platform cannot be initialised|LIBGL_DRIVERS_PATH=/nulle/part|--png x.png scene.wrl"
 )
 for ligne in "${cas[@]}"; do
   IFS='|' read -r statut texte environnement arguments <<<"$ligne"
