@@ -105,9 +105,11 @@ static bool ouvreFramebuffer(int largeur, int hauteur) {
     return true;
 }
 
+const size_t TAILLE_MESSAGE = 128;
+
 // libpng reports its errors here; the message goes with the path once back in ecritPNG.
 static void erreurPNG(png_structp png, png_const_charp message) {
-    snprintf(static_cast<char*>(png_get_error_ptr(png)), 128, "%s", message);
+    snprintf(static_cast<char*>(png_get_error_ptr(png)), TAILLE_MESSAGE, "%s", message);
     png_longjmp(png, 1);
 }
 
@@ -117,14 +119,14 @@ static void ecritOctets(png_structp png, png_bytep octets, size_t n) {
         png_error(png, strerror(errno));
 }
 
-// Writes the rows bottom-up as OpenGL reads them, so top row first in the file.
+// OpenGL reads the bottom row first; the file wants the top one first.
 static bool ecritPNG(FILE* out, int largeur, int hauteur, const std::vector<unsigned char>& rgb,
-                     char message[128]) {
+                     char message[TAILLE_MESSAGE]) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, message, erreurPNG,
                                               nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
-        snprintf(message, 128, "out of memory");
+        snprintf(message, TAILLE_MESSAGE, "out of memory");
         png_destroy_write_struct(&png, nullptr);
         return false;
     }
@@ -172,7 +174,7 @@ bool ecritPremiereImage(const char* chemin, int largeur, int hauteur) {
         avertit("cannot write %s: %s", nom, strerror(errno));
         return false;
     }
-    char message[128] = "";
+    char message[TAILLE_MESSAGE] = "";
     errno = 0;
     bool ecrit = ecritPNG(out, largeur, hauteur, rgb, message);
     if (ecrit && (fflush(out) != 0 || ferror(out))) {
