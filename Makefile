@@ -4,7 +4,7 @@ SCENE ?= examples/demo.wrl
 JOBS ?= 2
 FUZZ_SECONDS ?= 600
 
-.PHONY: all setup setup-run build build-run run check bench fuzz paquet
+.PHONY: all setup setup-run build build-run run check bench fuzz paquet images
 
 all: build
 
@@ -51,6 +51,13 @@ bench: build
 	@bash bench/genere-scene.sh -o 20000000 >$(BENCH_ENTREES)/scene-20M.wrl
 	bash scripts/avec-xvfb.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES) $(BENCH_OPTIONS)
 	bash scripts/avec-xvfb.sh bash bench/callgrind.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES)
+
+# The README's pictures, drawn from examples/ by orlevan-export --png with no display.
+IMAGES = examples/images
+images: build
+	@mkdir -p $(IMAGES)
+	$(BUILD)/orlevan-export --png $(IMAGES)/demo.png examples/demo.wrl
+	$(BUILD)/orlevan-export --fil-de-fer -n 24 --png $(IMAGES)/demo-fil-de-fer.png examples/demo.wrl
 
 # A fuzz campaign of FUZZ_SECONDS seconds over the reader and the generator, on one
 # core (clang, libFuzzer); what it finds stays in build-fuzz/.

@@ -70,10 +70,14 @@ void Scene::enregistre(FILE* out) const {
     fprintf(out, "}\n");
 }
 
-bool Scene::enregistre(const char* chemin) const {
+bool Scene::estSonFichier(const char* chemin) const {
     struct stat etat;
-    if (lisible && stat(chemin, &etat) == 0 && etat.st_dev == peripherique &&
-        etat.st_ino == inode) {
+    return lisible && stat(chemin, &etat) == 0 && etat.st_dev == peripherique &&
+           etat.st_ino == inode;
+}
+
+bool Scene::enregistre(const char* chemin) const {
+    if (estSonFichier(chemin)) {
         avertit("not saving to %s: it is the scene file itself", chemin);
         return false;
     }

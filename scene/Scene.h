@@ -29,10 +29,12 @@ public:
     bool enregistre(const char* chemin) const;
     // Writes the generated C text to an open stream.
     void enregistre(FILE* out) const;
+    // True when chemin names the very file the scene was read from.
+    bool estSonFichier(const char* chemin) const;
 
 private:
     dev_t peripherique = 0;  // identity of the file read, so that saving never
-    ino_t inode = 0;         // writes C code over it
+    ino_t inode = 0;         // writes over it
 };
 
 const int TAILLE_NOM = 300;  // room for a path, its terminator included

@@ -9,6 +9,7 @@ set -euo pipefail
 paquets_run=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+  libegl-dev libegl-mesa0 libpng-dev
 )
 # The test suite (GoogleTest, a virtual X server, xdotool, screenshots, GL traces),
 # the benchmarks, the fuzz target (clang, libFuzzer) and the sanitizer build.

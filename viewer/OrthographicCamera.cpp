@@ -1,17 +1,18 @@
 #include "viewer/OrthographicCamera.h"
 
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include "scene/CodeC.h"
 #include "viewer/Camera.h"
+#include "viewer/Viewer.h"
 
 void OrthographicCamera::litChamps(FILE* in) { litChampsCamera(in, this, "height", &height); }
 
 void OrthographicCamera::dessine() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    int w = glutGet(GLUT_WINDOW_WIDTH);
-    int l = glutGet(GLUT_WINDOW_HEIGHT);
+    int w, l;
+    tailleImage(&w, &l);
     // Formed as the generated code forms it, in float.
     glOrtho(-height * w / 2.0f / l, height * w / 2.0f / l, -height / 2.0f, height / 2.0f,
             -1000.0, 1000.0);

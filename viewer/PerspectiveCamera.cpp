@@ -1,10 +1,10 @@
 #include "viewer/PerspectiveCamera.h"
 
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include "scene/CodeC.h"
 #include "viewer/Camera.h"
+#include "viewer/Viewer.h"
 
 void PerspectiveCamera::litChamps(FILE* in) {
     litChampsCamera(in, this, "heightAngle", &heightAngle);
@@ -13,8 +13,8 @@ void PerspectiveCamera::litChamps(FILE* in) {
 void PerspectiveCamera::dessine() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    int w = glutGet(GLUT_WINDOW_WIDTH);
-    int l = glutGet(GLUT_WINDOW_HEIGHT);
+    int w, l;
+    tailleImage(&w, &l);
     // The angle stays in double: gluPerspective takes it as such.
     gluPerspective(enDegres(heightAngle), static_cast<float>(w) / l, 1.0, 1000.0);
     placeCamera(orientation, position);

@@ -15,6 +15,8 @@ int lampeFrontale = 1;
 int menuLampe;
 int menuVisualisation;
 int menuPrincipal;
+int largeurHorsEcran = 0;
+int hauteurHorsEcran = 0;
 
 void ouvreFenetre(const char* nom) {
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
@@ -49,15 +51,25 @@ void dessineScene() {
     glPopMatrix();
 }
 
-void affichage() {
+void tailleImage(int* largeur, int* hauteur) {
+    if (largeurHorsEcran > 0) {
+        *largeur = largeurHorsEcran;
+        *hauteur = hauteurHorsEcran;
+    } else {
+        *largeur = glutGet(GLUT_WINDOW_WIDTH);
+        *hauteur = glutGet(GLUT_WINDOW_HEIGHT);
+    }
+}
+
+void dessineImage() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPolygonMode(GL_FRONT_AND_BACK, modeSurfacique ? GL_FILL : GL_LINE);
 
     // Two units high, as wide as the window: the scene is never distorted.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    int w = glutGet(GLUT_WINDOW_WIDTH);
-    int h = glutGet(GLUT_WINDOW_HEIGHT);
+    int w, h;
+    tailleImage(&w, &h);
     float rapport = w / static_cast<float>(h);
     glOrtho(-rapport, rapport, -1, 1, -12.0f, 12.0f);
     glMatrixMode(GL_MODELVIEW);
@@ -72,7 +84,10 @@ void affichage() {
         appliqueAnglesTouches();
         dessineScene();
     glPopMatrix();
+}
 
+void affichage() {
+    dessineImage();
     glFlush();
     GLenum erreur = glGetError();
     if (erreur != GL_NO_ERROR) printf("\nAttention erreur %d\n", erreur);

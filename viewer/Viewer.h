@@ -14,6 +14,10 @@ extern int lampeFrontale;            // 1 head lamp (GL_LIGHT0) on, 0 off
 extern int menuLampe;                // GLUT ids of the menus
 extern int menuVisualisation;
 extern int menuPrincipal;
+// Size of an offscreen picture being drawn instead of the window (orlevan-export
+// --png); 0 while frames go to the window.
+extern int largeurHorsEcran;
+extern int hauteurHorsEcran;
 
 // Opens the one double-buffered window, 350 x 300 at (50, 50), titled "Orlevan - "
 // and nom (the scene path).
@@ -25,7 +29,13 @@ void dessineScene();  // the scene with the current count, matrix pushed and pop
 // A program built from a saved scene points it at the compiled scene instead.
 extern void (*contenuScene)();
 
-void affichage();                         // glutDisplayFunc
+// Size of the picture being drawn, as the projections read it: the offscreen one when
+// set, else the window's.
+void tailleImage(int* largeur, int* hauteur);
+// One frame into the current framebuffer: clear, projection, head lamp, view transform
+// and scene. The display callback and orlevan-export --png both draw with it.
+void dessineImage();
+void affichage();  // glutDisplayFunc: dessineImage, flush, error line, swap
 void redimensionne(int w, int h);         // glutReshapeFunc
 void clavier(unsigned char touche, int x, int y);  // glutKeyboardFunc
 void choixLampe(int valeur);              // menu "Lampe frontale"

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# orlevan-export --png with no display: what it writes, and its failures, each one
+# line on standard error with the right status, nothing on standard output and no
+# picture left behind.
+# Usage: erreurs.sh EXPORT SCENE.wrl
+set -uo pipefail
+exporte=$1
+travail=$(mktemp -d)
+trap 'rm -rf "$travail"' EXIT
+cp "$2" "$travail/scene.wrl"
+cd "$travail" || exit 1
+unset DISPLAY XAUTHORITY WAYLAND_DISPLAY
+echecs=0
+echec() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
+
+# STATUS | text of the one line | environment | arguments (scene.wrl is the scene).
+cas=(
+  "2|the size must be WIDTHxHEIGHT, each a whole number from 1 to 8192, not '0x10'||--png x.png --taille 0x10 scene.wrl"
+  "2|not '10x'||--png x.png --taille 10x scene.wrl"
+  "2|not 'x10'||--png x.png --taille x10 scene.wrl"
+  "2|not '8193x10'||--png x.png --taille 8193x10 scene.wrl"
+  "2|not '10x10x'||--png x.png --taille 10x10x scene.wrl"
+  "2|not '-5x10'||--png x.png --taille -5x10 scene.wrl"
+  "2|not '10 x10'||--png x.png --taille 10\ x10 scene.wrl"
+  "2|option --png needs a value||scene.wrl --png"
+  "2|--taille goes with --png only||--taille 10x10 scene.wrl"
+  "2|--fil-de-fer goes with --png only||--fil-de-fer scene.wrl"
+  "2|-o and --png cannot be given together||-o x.cpp --png x.png scene.wrl"
+  "1|cannot write nul/x.png: No such file or directory||--png nul/x.png scene.wrl"
+  "1|cannot write /dev/full: No space left on device||--png /dev/full scene.wrl"
+  "1|not writing to ./scene.wrl: it is the scene file itself||--png ./scene.wrl scene.wrl"
+  "1|cannot open absente.wrl||--png x.png absente.wrl"
+  "1|no EGL display: EGL offers no surfaceless platform|__EGL_VENDOR_LIBRARY_FILENAMES=/nulle/part.json|--png x.png scene.wrl"
+  "1|no EGL display: the surfaceless platform cannot be initialised|LIBGL_DRIVERS_PATH=/nulle/part|--png x.png scene.wrl"
+)
+for ligne in "${cas[@]}"; do
+  IFS='|' read -r statut texte environnement arguments <<<"$ligne"
+  eval "args=($arguments)"
+  env $environnement "$exporte" "${args[@]}" >sortie 2>erreur
+  s=$?
+  quoi="orlevan-export $arguments"
+  [ "$s" = "$statut" ] || echec "$quoi: status $s, not $statut"
+  [ "$(wc -l <erreur)" = 1 ] && grep -qF -- "$texte" erreur ||
+    echec "$quoi: standard error is not one line with '$texte': $(cat erreur)"
+  [ -s sortie ] && echec "$quoi: standard output not empty"
+  [ -e x.png ] && { echec "$quoi: a picture was written"; rm -f x.png; }
+done
+cmp -s scene.wrl "$2" || echec "the scene file was changed"
+
+# What it writes: an 8-bit RGB PNG of the size asked, on standard output with "-",
+# with no X server (a display that does not exist is never opened), nothing on
+# standard error; wireframe is another picture, and not a black one.
+taille() { identify -format '%w %h %[channels] %z' "$1" 2>/dev/null; }
+# reussit ARGS...: the converter succeeds in silence.
+reussit() {
+  "$exporte" "$@" >sortie 2>erreur || echec "orlevan-export $* failed: $(cat erreur)"
+  [ -s erreur ] && echec "orlevan-export $*: standard error not empty: $(cat erreur)"
+}
+reussit --png - scene.wrl
+mv sortie plein.png
+[ "$(taille plein.png)" = "350 300 srgb 8" ] || echec "--png -: not a 350x300 RGB picture: $(taille plein.png)"
+DISPLAY=:4242 reussit --taille 1x8192 --png haute.png scene.wrl
+[ "$(taille haute.png)" = "1 8192 srgb 8" ] || echec "--taille 1x8192: $(taille haute.png)"
+reussit --fil-de-fer -n 12 --png fil.png scene.wrl
+[ "$(convert fil.png -format '%[max]' info:)" != 0 ] || echec "--fil-de-fer: a black picture"
+compare -metric AE plein.png fil.png null: 2>/dev/null && echec "--fil-de-fer: the filled picture"
+exit $((echecs > 0))
