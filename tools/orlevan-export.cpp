@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     bool tailleDonnee = false, filDeFer = false;
     const option longues[] = {
         {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},
         {"png", required_argument, nullptr, OPTION_PNG},
         {"taille", required_argument, nullptr, OPTION_TAILLE},
         {"fil-de-fer", no_argument, nullptr, OPTION_FIL_DE_FER},
