@@ -13,7 +13,7 @@ EXPORTE=${EXPORTE:-${ORLEVAN_BUILD_DIR:-}/orlevan-export}
 travail=$(mktemp -d /tmp/orlevan-e2e-XXXXXX)
 cd "$travail" || exit 1
 echecs=0    # failures so far
-pid=        # the viewer started by lance, while it runs
+pid=        # the viewer started by ouvre, while it runs
 fenetre=    # its window
 statut=     # the exit status of the last program run
 
@@ -32,7 +32,7 @@ echec() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
 echoue() {
     echec "$@"
     for f in sortie erreurs; do
-        [ -s "$travail/$f" ] && { echo "-- std$f:" >&2; head -c 2000 "$travail/$f" >&2; }
+        [ -s "$travail/$f" ] && { echo "-- $(flux $f):" >&2; head -c 2000 "$travail/$f" >&2; }
     done
     exit 1
 }
@@ -57,8 +57,9 @@ execute() {
             echec "${quoi:0:100}: exit status $statut, not $attendu: $(head -c 300 "$travail/erreurs")" ;;
     esac
 }
-# vide FILE CONTEXT: sortie or erreurs is empty.
-vide() { [ ! -s "$travail/$1" ] || echec "$2: std$1 is not empty: $(head -c 300 "$travail/$1")"; }
+flux() { if [ "$1" = sortie ]; then echo "standard output"; else echo "standard error"; fi; }
+# vide sortie|erreurs CONTEXT: that output of the last program is empty.
+vide() { [ ! -s "$travail/$1" ] || echec "$2: $(flux "$1") is not empty: $(head -c 300 "$travail/$1")"; }
 # une_ligne CONTEXT TEXT...: standard error is one line that holds every TEXT.
 une_ligne() {
     local quoi=$1 t
@@ -70,16 +71,13 @@ une_ligne() {
     done
 }
 
-# lance ARGS...: starts the viewer in the background, outputs as execute's.
-lance() {
-    "$ORLEVAN" "$@" >"$travail/sortie" 2>"$travail/erreurs" &
-    pid=$!
-}
-# ouvre SCENE: lance SCENE, then waits 20 s for its window, titled "Orlevan - SCENE",
-# moves it to (400, 500) and gives it the focus. Sets $fenetre.
+# ouvre SCENE: starts the viewer on SCENE in the background (outputs as execute's),
+# waits 20 s for its window, titled "Orlevan - SCENE", moves it to (400, 500) and gives
+# it the focus. Sets $pid and $fenetre.
 ouvre() {
     local id
-    lance "$1"
+    "$ORLEVAN" "$1" >"$travail/sortie" 2>"$travail/erreurs" &
+    pid=$!
     fenetre=
     for _ in $(seq 200); do
         for id in $(xdotool search --name '^Orlevan - ' 2>/dev/null); do
