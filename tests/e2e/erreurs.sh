@@ -20,9 +20,10 @@ fenetreNoireUneLigne "$travail/vrml2.wrl"
 
 # finitEnStatut2 ARGS...: the viewer ends by itself with status 2 and one stderr line.
 finitEnStatut2() {
+    local quoi="orlevan ${*:1:1}"
     execute 2 "$ORLEVAN" "$@"
-    vide sortie "orlevan ${1:0:20}..."
-    une_ligne "orlevan ${1:0:20}..."
+    vide sortie "${quoi:0:30}..."
+    une_ligne "${quoi:0:30}..."
 }
 
 finitEnStatut2
