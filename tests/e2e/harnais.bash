@@ -42,14 +42,14 @@ fin() {
     echo "$(basename "$0" .sh): all checks passed"
 }
 
-# execute STATUS COMMAND...: runs COMMAND (20 s at most), its standard output in
+# execute STATUS COMMAND...: runs COMMAND (60 s at most), its standard output in
 # $travail/sortie and its standard error in $travail/erreurs; a failure unless it ends
 # with STATUS ("!0": any but 0).
 execute() {
     local attendu=$1 quoi
     shift
     quoi="$*"
-    timeout 20 "$@" >"$travail/sortie" 2>"$travail/erreurs"
+    timeout 60 "$@" >"$travail/sortie" 2>"$travail/erreurs"
     statut=$?
     case $attendu in
         !0) [ "$statut" != 0 ] || echec "${quoi:0:100}: exit status 0" ;;
