@@ -6,7 +6,7 @@
 # which leaves the picture alone: the view transforms are the same matrices, applied
 # in the same order (the user's view is the identity here). Camera scenes still
 # follow the mouse.
-source "$ORLEVAN_SOURCE_DIR/tests/e2e/fenetre.bash"
+source "$(dirname "$0")/harnais.bash"
 
 formes='
 Separator {
@@ -21,12 +21,12 @@ Separator {
 }'
 # The camera looks along -X from (0, 0, 5): the shapes lie in front of it, and
 # outside the view of an unturned one.
-cat >"$TRAVAIL/camera.wrl" <<WRL
+cat >camera.wrl <<WRL
 #VRML V1.0 ascii
 OrthographicCamera { position 0 0 5 orientation 0 1 0 1.5708 }
 $formes
 WRL
-cat >"$TRAVAIL/main.wrl" <<WRL
+cat >main.wrl <<WRL
 #VRML V1.0 ascii
 Separator {
   Rotation { rotation 0 1 0 -1.5708 }
@@ -35,34 +35,32 @@ Separator {
 }
 WRL
 
-lance "$TRAVAIL/camera.wrl"
-attends_stable camera
-[ "$(non_noirs camera)" -gt 1000 ] || echec "the camera does not see the shapes"
+ouvre camera.wrl
+premiere camera "the camera does not see the shapes"
 # Still under the user's view: a Shift + drag turns it, Ctrl + Left resets it.
 glisse shift 100 100 2 1 10
-attends_stable camera_tournee
+stable camera_tournee
 differe camera camera_tournee 200 "Shift+drag did not turn the camera's view"
 xdotool key ctrl+Left
-attends_stable camera_remise
+stable camera_remise
 pareil camera camera_remise 0 "Ctrl+Left did not restore the camera's view"
 quitte
 
-lance "$TRAVAIL/main.wrl"
-attends_stable main
+ouvre main.wrl
+premiere main
 pareil camera main 0 "the camera's picture differs from the hand-made one"
 quitte
 
 # A perspective camera backed off along Z sees the cube at the origin, and pans.
-cat >"$TRAVAIL/perspective.wrl" <<'WRL'
+cat >perspective.wrl <<'WRL'
 #VRML V1.0 ascii
 PerspectiveCamera { position 0 0 5 heightAngle 0.5 }
 Separator { Material { diffuseColor 0.3 0.8 0.3 } Cube { width 1 height 1 depth 1 } }
 WRL
-lance "$TRAVAIL/perspective.wrl"
-attends_stable perspective
-[ "$(non_noirs perspective)" -gt 1000 ] || echec "the perspective camera sees nothing"
+ouvre perspective.wrl
+premiere perspective "the perspective camera sees nothing"
 glisse alt 100 100 3 0 10
-attends_stable perspective_pan
+stable perspective_pan
 differe perspective perspective_pan 200 "Alt+drag did not pan the perspective view"
 quitte
-echo "camera: ok"
+fin

@@ -3,37 +3,35 @@
 # VRML 1.0 still open the (black) window, with exactly one line on standard error and
 # nothing on standard output; no scene path, or one too long for the viewer's 300
 # bytes, ends at once with one line and status 2, before any window.
-source "$(dirname "$0")/commun.bash"
+source "$(dirname "$0")/harnais.bash"
 
 # fenetreNoireUneLigne PATH: the window opens on PATH, black, and one stderr line.
 fenetreNoireUneLigne() {
-    lance "$1"
-    attendFenetre "Orlevan - $1"
-    attendImage "$travail/image.png" noire || echoue "$1: the window is not black"
-    quitteParEchap
-    [ -s "$travail/sortie" ] && echoue "$1: standard output is not empty"
-    [ "$(lignes "$travail/erreurs")" = 1 ] || echoue "$1: not exactly one line on stderr"
+    ouvre "$1"
+    attendImage image noire || echoue "$1: the window is not black"
+    quitte
+    vide sortie "$1"
+    une_ligne "$1"
 }
 
 fenetreNoireUneLigne "$travail/absent.wrl"
-printf '#VRML V2.0 utf8\nShape { geometry Box { } }\n' >"$travail/vrml2.wrl"
+printf '#VRML V2.0 utf8\nShape { geometry Box { } }\n' >vrml2.wrl
 fenetreNoireUneLigne "$travail/vrml2.wrl"
 
 # finitEnStatut2 ARGS...: the viewer ends by itself with status 2 and one stderr line.
 finitEnStatut2() {
-    timeout 20 "$ORLEVAN" "$@" >"$travail/sortie" 2>"$travail/erreurs"
-    statut=$?
-    [ "$statut" = 2 ] || echoue "orlevan ${1:0:20}...: exit status $statut, not 2"
-    [ -s "$travail/sortie" ] && echoue "orlevan ${1:0:20}...: standard output is not empty"
-    [ "$(lignes "$travail/erreurs")" = 1 ] || echoue "orlevan ${1:0:20}...: not one stderr line"
+    local quoi="orlevan ${*:1:1}"
+    execute 2 "$ORLEVAN" "$@"
+    vide sortie "${quoi:0:30}..."
+    une_ligne "${quoi:0:30}..."
 }
 
 finitEnStatut2
-grep -qi usage "$travail/erreurs" || echoue "no usage line without a scene path"
+grep -qi usage erreurs || echec "no usage line without a scene path"
 
 # 300 characters do not fit with the terminator; 299 do, and the title keeps them all.
 long=$travail/$(printf 'a%.0s' $(seq $((299 - ${#travail} - 1))))
 [ ${#long} = 299 ] || echoue "test setup: a path of ${#long} characters"
 finitEnStatut2 "${long}b"
 fenetreNoireUneLigne "$long"
-echo "ok"
+fin

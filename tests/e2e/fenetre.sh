@@ -3,33 +3,29 @@
 # black for an empty scene, takes + and - (never below 3: a hundred "-" and then
 # sixty-nine "+" bring the demo back to its first picture at 72), and prints nothing
 # on a clean frame.
-source "$(dirname "$0")/commun.bash"
+source "$(dirname "$0")/harnais.bash"
 
 # An empty scene: a black window, nothing on either output.
-printf '#VRML V1.0 ascii\n' >"$travail/vide.wrl"
-lance "$travail/vide.wrl"
-attendFenetre "Orlevan - $travail/vide.wrl"
-attendImage "$travail/vide.png" noire || echoue "the empty scene's window is not black"
+printf '#VRML V1.0 ascii\n' >vide.wrl
+ouvre "$travail/vide.wrl"
+attendImage vide noire || echoue "the empty scene's window is not black"
 timeout 5 xdotool key plus plus minus
-image "$travail/vide2.png"
-noire "$travail/vide2.png" || echoue "the empty scene's window is not black after + and -"
-quitteParEchap
-[ -s "$travail/sortie" ] && echoue "standard output is not empty"
-[ -s "$travail/erreurs" ] && echoue "standard error is not empty"
+stable vide2
+noire vide2 || echec "the empty scene's window is not black after + and -"
+quitte
+vide sortie "the empty scene"
+vide erreurs "the empty scene"
 
 # The demo: a picture, changed by the count, and the same again at the same count.
-cp "$SOURCES/examples/demo.wrl" "$travail/demo.wrl"
-lance "$travail/demo.wrl"
-attendFenetre "Orlevan - $travail/demo.wrl"
-attendImage "$travail/72.png" pasNoire || echoue "the demo scene shows nothing"
-image "$travail/72.png"
+cp "$SOURCES/examples/demo.wrl" demo.wrl
+ouvre "$travail/demo.wrl"
+premiere 72
 timeout 20 xdotool key --delay 5 --repeat 100 minus
-attendImage "$travail/3.png" differe "$travail/72.png" ||
-    echoue "100 times - did not change the picture"
+attendImage 3 autre 72 || echec "100 times - did not change the picture"
 timeout 20 xdotool key --delay 5 --repeat 69 plus
-attendImage "$travail/72bis.png" memes "$travail/72.png" ||
-    echoue "- 100 times then + 69 times does not give the picture at 72 again"
-quitteParEchap
-[ -s "$travail/sortie" ] && echoue "standard output is not empty after clean frames"
-[ -s "$travail/erreurs" ] && echoue "standard error is not empty"
-echo "ok"
+attendImage 72bis memes 72 ||
+    echec "- 100 times then + 69 times does not give the picture at 72 again"
+quitte
+vide sortie "the demo"
+vide erreurs "the demo"
+fin

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The view manipulation in the real viewer, driven like a user: drags with Shift,
 # Ctrl and Alt, the letter and arrow keys, a preset view, the spin, and Escape.
-source "$ORLEVAN_SOURCE_DIR/tests/e2e/fenetre.bash"
+source "$(dirname "$0")/harnais.bash"
 
 # Lopsided on purpose, so that every turn shows.
-cat >"$TRAVAIL/scene.wrl" <<'WRL'
+cat >scene.wrl <<'WRL'
 #VRML V1.0 ascii
 Separator {
   Separator {
@@ -19,47 +19,46 @@ Separator {
   }
 }
 WRL
-lance "$TRAVAIL/scene.wrl"
-attends_stable depart
-[ "$(non_noirs depart)" -gt 1000 ] || echec "nothing drawn"
+ouvre scene.wrl
+premiere depart
 
 # Shift + drag turns the picture; the same drag back restores it exactly.
 glisse shift 100 100 3 0 10
-attends_stable tourne
+stable tourne
 differe depart tourne 500 "Shift+drag did not turn"
 glisse shift 130 100 -3 0 10
-attends_stable retour
+stable retour
 pareil depart retour 0 "the drag back did not restore the picture"
 
 # Shift + Ctrl turns about the view axis.
 glisse "shift ctrl" 100 100 2 0 10
-attends_stable autour_z
+stable autour_z
 differe depart autour_z 500 "Shift+Ctrl+drag did not turn"
 
 # Letter and arrow keys turn; Ctrl + Left puts every angle back to 0.
 xdotool key x
-attends_stable x
+stable x
 differe autour_z x 100 "x did not turn"
 xdotool key y Right Prior
-attends_stable touches
+stable touches
 differe x touches 100 "y and the arrows did not turn"
 xdotool key ctrl+Left
-attends_stable remise
+stable remise
 pareil depart remise 0 "Ctrl+Left did not reset the view"
 
 # Ctrl + drag down zooms in: more of the window is covered; back up restores it
 # (within the rounding of the factor).
 glisse ctrl 100 100 0 2 10
-attends_stable zoom
+stable zoom
 [ "$(non_noirs zoom)" -gt $(( $(non_noirs depart) * 21 / 20 )) ] \
   || echec "Ctrl+drag down did not enlarge"
 glisse ctrl 100 120 0 -2 10
-attends_stable dezoom
+stable dezoom
 pareil depart dezoom 50 "Ctrl+drag up did not shrink back"
 
 # Alt + drag pans: the picture follows the pointer, 30 pixels right and 20 down.
 glisse alt 100 100 3 2 10
-attends_stable pan
+stable pan
 differe dezoom pan 500 "Alt+drag did not pan"
 convert "$(image dezoom)" -roll +30+20 -crop 290x250+40+30 +repage "$(image attendu)"
 convert "$(image pan)" -crop 290x250+40+30 +repage "$(image obtenu)"
@@ -73,7 +72,7 @@ sleep 0.7
 capture tour2
 differe tour1 tour2 500 "Shift+Return did not spin"
 xdotool key shift+Return
-attends_stable arrete
+stable arrete
 
 # A plain Return does not start it.
 xdotool key Return
@@ -82,4 +81,4 @@ capture immobile
 pareil arrete immobile 0 "Return alone spun"
 
 quitte
-echo "manipulation: ok"
+fin

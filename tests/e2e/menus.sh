@@ -3,13 +3,10 @@
 # toggle twice, "Quitter" last. Effects are judged in the viewer's window (a menu's
 # own first drawing can be black); the labels through the submenus' widths, which
 # follow their one entry's label.
-source "$(dirname "$0")/commun.bash"
+source "$(dirname "$0")/harnais.bash"
 
 HAUTEUR_ENTREE=25  # freeglut's entries with its default font
 BORD=2
-
-# menusOuverts: the ids of the visible menu windows, in no particular order.
-menusOuverts() { xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null; }
 
 # geometrie ID: sets x, y, l (width), h (height) of a window.
 geometrie() {
@@ -82,11 +79,14 @@ largeurSousMenu() {
     attendMenus 0
 }
 
-cp "$SOURCES/examples/demo.wrl" "$travail/demo.wrl"
-lance "$travail/demo.wrl"
-attendFenetre "Orlevan - $travail/demo.wrl"
-attendImage "$travail/plein.png" pasNoire || echoue "the demo scene shows nothing"
-image "$travail/plein.png"
+# clarte NAME: mean brightness, from 0 (black) to 1.
+clarte() { convert "$(image "$1")" -colorspace Gray -format '%[fx:mean]' info:; }
+# plusSombre A B: true when A is clearly darker than B.
+plusSombre() { awk -v a="$(clarte "$1")" -v b="$(clarte "$2")" 'BEGIN { exit !(a < 0.9 * b) }'; }
+
+cp "$SOURCES/examples/demo.wrl" demo.wrl
+ouvre "$travail/demo.wrl"
+premiere plein
 
 # Four entries: Enregistrer, Visualisation, Lampe frontale, Quitter.
 ouvreMenu
@@ -99,13 +99,12 @@ attendMenus 0
 # fer" (long, but not as long as "... surfacique"), never the short first label again.
 choisitSousMenu 1
 court=$largeur
-attendImage "$travail/fil.png" differe "$travail/plein.png" ||
-    echoue "wireframe did not change the picture"
-image "$travail/fil.png"
-plusSombre "$travail/fil.png" "$travail/plein.png" || echoue "wireframe is not sparser"
+attendImage fil autre plein || echoue "wireframe did not change the picture"
+stable fil
+plusSombre fil plein || echoue "wireframe is not sparser"
 choisitSousMenu 1
 surfacique=$largeur
-attendImage "$travail/plein2.png" memes "$travail/plein.png" ||
+attendImage plein2 memes plein ||
     echoue "filled twice is not the first picture"
 largeurSousMenu 1
 filDeFer=$largeur
@@ -117,13 +116,12 @@ filDeFer=$largeur
 # first picture back and the entry reads "Off" again.
 choisitSousMenu 2
 off=$largeur
-attendImage "$travail/sombre.png" differe "$travail/plein.png" ||
-    echoue "the lamp off did not change the picture"
-image "$travail/sombre.png"
-plusSombre "$travail/sombre.png" "$travail/plein.png" || echoue "the lamp off is not darker"
+attendImage sombre autre plein || echoue "the lamp off did not change the picture"
+stable sombre
+plusSombre sombre plein || echoue "the lamp off is not darker"
 choisitSousMenu 2
 on=$largeur
-attendImage "$travail/clair.png" memes "$travail/plein.png" ||
+attendImage clair memes plein ||
     echoue "the lamp on again is not the first picture"
 largeurSousMenu 2
 [ "$on" != "$off" ] && [ "$largeur" = "$off" ] ||
@@ -134,11 +132,11 @@ echo "submenu widths: Visualisation $court, $surfacique, $filDeFer; Lampe fronta
 # Enregistrer: demo.cpp beside demo.wrl; the viewer goes on, the picture unchanged.
 ouvreMenu
 choisit 0
-for _ in $(seq 50); do [ -s "$travail/demo.cpp" ] && break; sleep 0.1; done
-grep -q '^void scene(void) {$' "$travail/demo.cpp" || echoue "Enregistrer wrote no demo.cpp"
-grep -q 'solidCube' "$travail/demo.cpp" || echoue "demo.cpp does not draw the cube"
-image "$travail/apres.png"
-memes "$travail/apres.png" "$travail/plein.png" || echoue "Enregistrer changed the picture"
+for _ in $(seq 50); do [ -s demo.cpp ] && break; sleep 0.1; done
+grep -q '^void scene(void) {$' demo.cpp || echoue "Enregistrer wrote no demo.cpp"
+grep -q 'solidCube' demo.cpp || echoue "demo.cpp does not draw the cube"
+stable apres
+pareil apres plein 0 "Enregistrer changed the picture"
 
 # Quitter: status 0, the window gone, nothing printed on the way.
 ouvreMenu
@@ -146,6 +144,6 @@ choisit 3
 termine 10
 [ "$statut" = 0 ] || echoue "Quitter: exit status $statut, not 0"
 fenetreFermee
-[ -s "$travail/sortie" ] && echoue "standard output is not empty"
-[ -s "$travail/erreurs" ] && echoue "standard error is not empty"
-echo "ok"
+vide sortie "the menus"
+vide erreurs "the menus"
+fin

@@ -2,16 +2,17 @@
 # An idle viewer costs no processor time: it waits for events instead of spinning
 # through an idle callback. The spin, when on, still turns the picture, and stopping
 # it makes the viewer idle again.
-source "$ORLEVAN_SOURCE_DIR/tests/e2e/fenetre.bash"
+source "$(dirname "$0")/harnais.bash"
 
-cat >"$TRAVAIL/scene.wrl" <<'WRL'
+cat >scene.wrl <<'WRL'
 #VRML V1.0 ascii
 Separator {
   Material { diffuseColor 0.9 0.6 0.1 }
   Cube { width 0.8 height 0.4 depth 0.6 }
 }
 WRL
-lance "$TRAVAIL/scene.wrl"
+ouvre scene.wrl
+premiere depart
 tic=$(getconf CLK_TCK)
 
 # Processor time used over three seconds, in ticks: at most a twentieth of the time,
@@ -35,8 +36,8 @@ capture tour2
 differe tour1 tour2 500 "the spin did not turn"
 
 xdotool key shift+Return
-attends_stable arrete
+stable arrete
 inactif_ok "idle after the spin"
 
 quitte
-echo "repos: ok"
+fin

@@ -3,15 +3,10 @@
 # line on standard error with the right status, nothing on standard output and no
 # picture left behind.
 # Usage: erreurs.sh EXPORT SCENE.wrl
-set -uo pipefail
-exporte=$1
-travail=$(mktemp -d)
-trap 'rm -rf "$travail"' EXIT
-cp "$2" "$travail/scene.wrl"
-cd "$travail" || exit 1
+EXPORTE=$1
+source "$(dirname "$0")/../e2e/harnais.bash"
+cp "$2" scene.wrl
 unset DISPLAY XAUTHORITY WAYLAND_DISPLAY
-echecs=0
-echec() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
 
 # STATUS | text of the one line | environment | arguments (scene.wrl is the scene).
 cas=(
@@ -36,13 +31,10 @@ cas=(
 for ligne in "${cas[@]}"; do
   IFS='|' read -r statut texte environnement arguments <<<"$ligne"
   eval "args=($arguments)"
-  env $environnement "$exporte" "${args[@]}" >sortie 2>erreur
-  s=$?
+  execute "$statut" env $environnement "$EXPORTE" "${args[@]}"
   quoi="orlevan-export $arguments"
-  [ "$s" = "$statut" ] || echec "$quoi: status $s, not $statut"
-  [ "$(wc -l <erreur)" = 1 ] && grep -qF -- "$texte" erreur ||
-    echec "$quoi: standard error is not one line with '$texte': $(cat erreur)"
-  [ -s sortie ] && echec "$quoi: standard output not empty"
+  une_ligne "$quoi" "$texte"
+  vide sortie "$quoi"
   [ -e x.png ] && { echec "$quoi: a picture was written"; rm -f x.png; }
 done
 cmp -s scene.wrl "$2" || echec "the scene file was changed"
@@ -53,8 +45,8 @@ cmp -s scene.wrl "$2" || echec "the scene file was changed"
 taille() { identify -format '%w %h %[channels] %z' "$1" 2>/dev/null; }
 # reussit ARGS...: the converter succeeds in silence.
 reussit() {
-  "$exporte" "$@" >sortie 2>erreur || echec "orlevan-export $* failed: $(cat erreur)"
-  [ -s erreur ] && echec "orlevan-export $*: standard error not empty: $(cat erreur)"
+  execute 0 "$EXPORTE" "$@"
+  vide erreurs "orlevan-export $*"
 }
 reussit --png - scene.wrl
 mv sortie plein.png
@@ -64,4 +56,4 @@ DISPLAY=:4242 reussit --taille 1x8192 --png haute.png scene.wrl
 reussit --fil-de-fer -n 12 --png fil.png scene.wrl
 [ "$(convert fil.png -format '%[max]' info:)" != 0 ] || echec "--fil-de-fer: a black picture"
 compare -metric AE plein.png fil.png null: 2>/dev/null && echec "--fil-de-fer: the filled picture"
-exit $((echecs > 0))
+fin

@@ -5,19 +5,17 @@
 # size other than the window's, a screenshot of the real viewer's resized window.
 # Run on an X server of its own (scripts/avec-xvfb.sh), so no other window covers it.
 # Usage: pixels.sh EXPORT CAPTURE_VUE COMPARE ORLEVAN OUT_DIR SCENE...
-set -uo pipefail
-exporte=$1 capture=$2 compare=$3 orlevan=$4 dossier=$5
+EXPORTE=$1 capture=$2 compare=$3 ORLEVAN=$4 dossier=$5
 shift 5
+source "$(dirname "$0")/../e2e/harnais.bash"
 mkdir -p "$dossier"
 rm -f "$dossier"/*
-echecs=0
-echec() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
 
 # png SCENE NAME ARGS...: the converter's picture, with no display, as NAME.ppm.
 png() {
   local scene=$1 nom=$2
   shift 2
-  env -u DISPLAY -u XAUTHORITY "$exporte" "$@" --png "$dossier/$nom.png" "$scene" ||
+  env -u DISPLAY -u XAUTHORITY "$EXPORTE" "$@" --png "$dossier/$nom.png" "$scene" ||
     { echec "orlevan-export $* --png on $scene failed"; return 1; }
   convert "$dossier/$nom.png" "$dossier/$nom.ppm"
 }
@@ -42,13 +40,8 @@ done
 # must come to equal the picture (waiting for the expected picture, not for a quiet
 # one, keeps a slow viewer on a busy machine from failing the check).
 scene=$(printf '%s\n' "$@" | grep /demo.wrl)
-"$orlevan" "$scene" >/dev/null 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null' EXIT
-fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orlevan - ' | head -n1)
-if [ -z "$fenetre" ]; then
-  echec "no viewer window"
-elif png "$scene" fenetre --taille 240x320; then
+ouvre "$scene"
+if png "$scene" fenetre --taille 240x320; then
   xdotool windowsize --sync "$fenetre" 240 320
   for _ in $(seq 75); do
     import -silent -window "$fenetre" miff:- | convert - -depth 8 "$dossier/fenetre-vue.ppm"
@@ -59,4 +52,4 @@ elif png "$scene" fenetre --taille 240x320; then
   identiques fenetre
 fi
 [ $echecs -eq 0 ] && rmdir "$dossier" 2>/dev/null
-exit $((echecs > 0))
+fin
