@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <new>
-
 #include "scene/Separator.h"
 
 std::string dossierEntrees = ".";
@@ -22,20 +20,6 @@ long compteNoeuds(const ListeNoeuds* liste) {
     return n;
 }
 
-static void libereListe(ListeNoeuds* liste) {
-    for (Maillon* m = liste->tete; m;) {
-        Maillon* suivant = m->suivant;
-        if (auto* s = dynamic_cast<Separator*>(m->noeud)) libereListe(s->enfants);
-        // Nodes have no virtual destructor and nothing to destroy: give back the
-        // memory only.
-        ::operator delete(m->noeud);
-        delete m;
-        m = suivant;
-    }
-    delete liste;
-}
-
 void libereScene(Scene* scene) {
-    libereListe(scene->noeuds);
-    delete scene;
+    delete scene;  // its arena with it
 }

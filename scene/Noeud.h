@@ -3,9 +3,12 @@
 
 #include <cstdio>
 
+#include "scene/Arene.h"
+
 // Base of every node of the scene tree. Nodes are created by the reader, hung into
-// their parent's list at once, and live until the process ends (nothing frees them).
-class Noeud {
+// their parent's list at once, and live as long as their scene's arena: until the
+// process ends in the viewer and the converter (nothing frees them one by one).
+class Noeud : public DansArene {
 public:
     // Draws the node with OpenGL into the current context.
     virtual void dessine() {}
