@@ -11,6 +11,18 @@ long octetsFichier(const std::string& chemin) {
     return stat(chemin.c_str(), &etat) == 0 ? static_cast<long>(etat.st_size) : -1;
 }
 
+long litJetons(const char* chemin, bool verrou) {
+    FILE* in = fopen(chemin, "r");
+    if (!in) return -1;
+    if (verrou) flockfile(in);
+    char mot[256];
+    long jetons = 0;
+    while (fscanf(in, "%255s", mot) == 1) ++jetons;
+    if (verrou) funlockfile(in);
+    fclose(in);
+    return jetons;
+}
+
 long compteNoeuds(const ListeNoeuds* liste) {
     long n = 0;
     for (Maillon* m = liste->tete; m; m = m->suivant) {
