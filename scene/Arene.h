@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <type_traits>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ORLEVAN_ASAN 1
@@ -56,6 +57,15 @@ public:
             return reinterpret_cast<void*>(p);
         }
         return alloueAilleurs(taille, alignement);
+    }
+
+    // Room for n objects of a trivial type (numbers, points), not initialised: the
+    // arrays of a node, carved beside it. Throws std::bad_alloc when n is too large.
+    template <class T>
+    T* tableau(size_t n) {
+        static_assert(std::is_trivially_destructible<T>::value, "nothing is destroyed");
+        if (n > SIZE_MAX / sizeof(T) / 2) throw std::bad_alloc();
+        return static_cast<T*>(alloue(n * sizeof(T), alignof(T)));
     }
 
     // Gives every block back (to the system, or to the reserve that garde keeps); the

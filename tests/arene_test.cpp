@@ -30,6 +30,10 @@ TEST(Arene, objectsFollowEachOtherAtTheirNaturalAlignment) {
         }
         finPrecedent = p + d.taille;
     }
+    double* tableau = arene.tableau<double>(3);  // an array of a node
+    EXPECT_EQ(adresse(tableau) % alignof(double), 0u);
+    EXPECT_GE(adresse(tableau), finPrecedent);
+    EXPECT_THROW(arene.tableau<double>(SIZE_MAX / 4), std::bad_alloc);
     EXPECT_EQ(arene.octetsReserves(), Arene::TAILLE_BLOC);
 }
 
