@@ -2,10 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <new>
-
-#include "scene/Separator.h"
-
 std::string dossierEntrees = ".";
 
 long octetsFichier(const std::string& chemin) {
@@ -13,20 +9,18 @@ long octetsFichier(const std::string& chemin) {
     return stat(chemin.c_str(), &etat) == 0 ? static_cast<long>(etat.st_size) : -1;
 }
 
-static void libereListe(ListeNoeuds* liste) {
-    for (Maillon* m = liste->tete; m;) {
-        Maillon* suivant = m->suivant;
-        if (auto* s = dynamic_cast<Separator*>(m->noeud)) libereListe(s->enfants);
-        // Nodes have no virtual destructor and nothing to destroy: give back the
-        // memory only.
-        ::operator delete(m->noeud);
-        delete m;
-        m = suivant;
-    }
-    delete liste;
+long litJetons(const char* chemin, bool verrou) {
+    FILE* in = fopen(chemin, "r");
+    if (!in) return -1;
+    if (verrou) flockfile(in);
+    char mot[256];
+    long jetons = 0;
+    while (fscanf(in, "%255s", mot) == 1) ++jetons;
+    if (verrou) funlockfile(in);
+    fclose(in);
+    return jetons;
 }
 
 void libereScene(Scene* scene) {
-    libereListe(scene->noeuds);
-    delete scene;
+    delete scene;  // its arena with it
 }

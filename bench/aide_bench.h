@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <ctime>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "scene/Scene.h"
@@ -62,19 +63,31 @@ struct Duel {
         return tries.size() % 2 ? tries[m] : (tries[m - 1] + tries[m]) / 2;
     }
 
+    // A run that returns a number has measured its CPU seconds itself (those of a
+    // child process); any other is timed on the clock.
     template <class F>
     void mesure(F f, double& cpu, double& mur) {
         double m0 = maintenant(), c0 = maintenant(horloge);
-        f();
-        cpu += maintenant(horloge) - c0;
+        if constexpr (std::is_same_v<decltype(f()), double>) {
+            cpu += f();
+        } else {
+            f();
+            cpu += maintenant(horloge) - c0;
+        }
         mur += maintenant() - m0;
     }
 };
 
 long octetsFichier(const std::string& chemin);
 
+// The loading floor: every token of the file read with fscanf("%255s"), nothing done
+// with it; the number of tokens. With verrou, the loop holds the stream's lock as the
+// reader does, for a second comparison: in a process with threads (OpenGL's) each
+// stdio call otherwise takes and gives back the lock.
+long litJetons(const char* chemin, bool verrou = false);
+
 // The viewer never frees a scene; the benchmarks load the same file many times and
-// give the memory back between loads.
+// give the memory back between loads: the scene's arena goes with it.
 void libereScene(Scene* scene);
 
 #endif

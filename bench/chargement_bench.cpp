@@ -25,21 +25,6 @@
 #include "viewer/OrthographicCamera.h"
 #include "viewer/PerspectiveCamera.h"
 
-// The floor: every token of the file, nothing done with it. With verrou, the loop
-// holds the stream's lock as the reader does, for a second comparison: in a process
-// with threads (OpenGL's) each stdio call otherwise takes and gives back the lock.
-static long litJetons(const char* chemin, bool verrou = false) {
-    FILE* in = fopen(chemin, "r");
-    if (!in) return -1;
-    if (verrou) flockfile(in);
-    char mot[256];
-    long jetons = 0;
-    while (fscanf(in, "%255s", mot) == 1) ++jetons;
-    if (verrou) funlockfile(in);
-    fclose(in);
-    return jetons;
-}
-
 // Minor page faults of this thread so far.
 static long defautsPages() {
     rusage r;
@@ -47,25 +32,18 @@ static long defautsPages() {
     return r.ru_minflt;
 }
 
-// After a scene is freed: the heap's free pages go back to the system, or the heap
-// keeps every page it has (no trimming ever, big blocks from the heap too).
-static void rendPages(bool pagesNeuves) {
-    if (pagesNeuves) {
-        mallopt(M_TRIM_THRESHOLD, 128 * 1024);  // glibc's defaults
-        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-        malloc_trim(0);
-    } else {
-        mallopt(M_TRIM_THRESHOLD, 1 << 30);
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    }
-}
+// After a scene is deleted: its arena's blocks go back to the system, so that the
+// next load maps fresh pages, or they are kept for the next load.
+static void rendPages(bool pagesNeuves) { Arene::garde(!pagesNeuves); }
 
 // state.range(0): 1 when each load starts with fresh pages, as in the viewer, whose
 // one load is the first use of the heap: every page of the tree then costs the kernel
 // a page fault. 0 when the pages are already mapped, from the load before: what the
-// reader itself costs. Either way the heap is emptied between loads.
+// reader itself costs. Either way the scene is deleted between loads.
+// state.range(1): how the arena's blocks get their pages (Arene::Pages).
 static void BM_Chargement(benchmark::State& state, const char* nom) {
     bool pagesNeuves = state.range(0) == 1;
+    Arene::pages = static_cast<Arene::Pages>(state.range(1));
     std::string chemin = entree(nom);
     double octets = octetsFichier(chemin);
     if (octets <= 0) {
@@ -106,14 +84,20 @@ static void BM_Chargement(benchmark::State& state, const char* nom) {
     state.counters["noeuds"] = noeuds;
     state.counters["jetons"] = jetons;
     state.counters["defauts_pages"] = defauts / n;
-    rendPages(true);  // glibc's thresholds again for the benchmarks that follow
+    rendPages(true);
+    Arene::pages = Arene::ENORMES;
 }
 // A load of the 20 MB file takes a few tenths of a second: enough rounds for a median.
+// Fresh pages with each way of getting them (0 ordinary, 1 huge, 2 faulted in by
+// mmap), then mapped pages.
 BENCHMARK_CAPTURE(BM_Chargement, 20Mo, "scene-20M.wrl")
-    ->ArgName("pages_neuves")->Arg(1)->Arg(0)->MinTime(1.5)->UseManualTime()
+    ->ArgNames({"pages_neuves", "pages"})
+    ->Args({1, Arene::ENORMES})->Args({1, Arene::ORDINAIRES})->Args({1, Arene::PREFAITES})
+    ->Args({0, Arene::ENORMES})->MinTime(1.5)->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Chargement, 10000, "scene-10000.wrl")
-    ->ArgName("pages_neuves")->Arg(1)->Arg(0)->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->ArgNames({"pages_neuves", "pages"})->Args({1, Arene::ENORMES})->Args({0, Arene::ENORMES})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // What a node needs, fields and vtable pointer (sizeof) and the list cell that holds
 // it; a Separator also its own child list.
@@ -152,19 +136,23 @@ static void BM_Memoire(benchmark::State& state, const char* nom) {
         state.SkipWithError("missing input; run `make bench`");
         return;
     }
-    double tas = 0, champs = 0, noeuds = 0;
+    double tas = 0, carves = 0, champs = 0, noeuds = 0;
     for (auto _ : state) {
-        // In use on the heap: chunk headers and alignment included, mmapped blocks too.
+        // In use on the heap (chunk headers and alignment included, mmapped blocks
+        // too), plus the arena's blocks, whole: headers, gaps and unused tails.
         struct mallinfo2 avant = mallinfo2();
         Scene* scene = new Scene(chemin.c_str());
         struct mallinfo2 apres = mallinfo2();
         tas = static_cast<double>(apres.uordblks + apres.hblkhd) -
-              static_cast<double>(avant.uordblks + avant.hblkhd);
+              static_cast<double>(avant.uordblks + avant.hblkhd) +
+              static_cast<double>(scene->arene.octetsReserves());
+        carves = static_cast<double>(scene->arene.octetsUtilises());
         noeuds = compteNoeuds(scene->noeuds);
         champs = champsListe(scene->noeuds) + sizeof(Scene) + sizeof(ListeNoeuds);
         libereScene(scene);
     }
     state.counters["tas/noeud"] = tas / noeuds;
+    state.counters["carves/noeud"] = carves / noeuds;
     state.counters["champs/noeud"] = champs / noeuds;
     state.counters["ratio"] = tas / champs;
     state.counters["noeuds"] = noeuds;

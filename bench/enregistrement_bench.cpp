@@ -1,6 +1,11 @@
 // Saving a scene as C beside its floor: a bare fprintf loop writing the same lines
-// (the same formats with the same values), checked to give the very same file.
+// (the same formats with the same values), checked to give the very same file; and
+// the converter's whole process beside that loop plus the loading floor.
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -86,9 +91,11 @@ bool lignesListe(const ListeNoeuds* liste, std::vector<Ligne>& lignes) {
     return true;
 }
 
-// The floor: one fprintf per line, into a real file.
-void ecritLignes(const char* chemin, const std::vector<Ligne>& lignes) {
+// The floor: one fprintf per line, into a real file. With verrou, holding the stream's
+// lock, as in a process without threads.
+void ecritLignes(const char* chemin, const std::vector<Ligne>& lignes, bool verrou = false) {
     FILE* out = fopen(chemin, "w");
+    if (verrou) flockfile(out);
     for (const Ligne& l : lignes) {
         switch (l.sorte) {
         // What the compiler makes of an fprintf whose format is a constant without
@@ -102,7 +109,23 @@ void ecritLignes(const char* chemin, const std::vector<Ligne>& lignes) {
         case Ligne::R2_N_TEXTE: fprintf(out, l.format, l.r[0], l.r[1], l.n, l.texte); break;
         }
     }
+    if (verrou) funlockfile(out);
     fclose(out);
+}
+
+// Every line of a scene's generated file; false for a node type lignesListe lacks.
+bool lignesScene(const Scene* scene, std::vector<Ligne>& lignes) {
+    ajoute(lignes, "#include <GL/glut.h>\n");
+    ajoute(lignes, "#include <GL/glu.h>\n");
+    ajoute(lignes, "#include <GL/gl.h>\n");
+    ajoute(lignes, "\n");
+    ajoute(lignes, "#include \"SolidObjects.h\"\n");
+    ajoute(lignes, "#include \"Utils.h\"\n");
+    ajoute(lignes, "\n");
+    ajoute(lignes, "void scene(void) {\n");
+    bool connus = lignesListe(scene->noeuds, lignes);
+    ajoute(lignes, "}\n");
+    return connus;
 }
 
 std::vector<char> contenu(const std::string& chemin) {
@@ -128,16 +151,7 @@ static void BM_Enregistrement(benchmark::State& state, const char* nom) {
     Scene* scene = new Scene(chemin.c_str());
     nbFacettes = 72;  // as after a first frame in the viewer
     std::vector<Ligne> lignes;
-    ajoute(lignes, "#include <GL/glut.h>\n");
-    ajoute(lignes, "#include <GL/glu.h>\n");
-    ajoute(lignes, "#include <GL/gl.h>\n");
-    ajoute(lignes, "\n");
-    ajoute(lignes, "#include \"SolidObjects.h\"\n");
-    ajoute(lignes, "#include \"Utils.h\"\n");
-    ajoute(lignes, "\n");
-    ajoute(lignes, "void scene(void) {\n");
-    bool connus = lignesListe(scene->noeuds, lignes);
-    ajoute(lignes, "}\n");
+    bool connus = lignesScene(scene, lignes);
     std::string sortieProgramme = entree("sortie-programme.cpp");
     std::string sortiePlancher = entree("sortie-plancher.cpp");
     scene->enregistre(sortieProgramme.c_str());
@@ -164,3 +178,75 @@ static void BM_Enregistrement(benchmark::State& state, const char* nom) {
     libereScene(scene);
 }
 BENCHMARK_CAPTURE(BM_Enregistrement, 10000, "scene-10000.wrl")->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// orlevan-export, the whole process (start, reading into a fresh arena, writing,
+// exit), beside the bare fscanf loop over the scene plus the bare fprintf loop that
+// writes the same file. The program's CPU time is its process's, user and system,
+// as wait4 gives it; the floor's that of this thread, whose loops hold their streams'
+// locks: the converter has no threads, so its stdio calls take no lock, where this
+// process has OpenGL's.
+static double exporte(const char* scene, const char* sortie, long* defauts) {
+    const char* arguments[] = {ORLEVAN_EXPORT, "-o", sortie, scene, nullptr};
+    pid_t enfant;
+    if (posix_spawn(&enfant, ORLEVAN_EXPORT, nullptr, nullptr,
+                    const_cast<char* const*>(arguments), environ) != 0)
+        return -1;
+    int etat;
+    rusage r;
+    if (wait4(enfant, &etat, 0, &r) != enfant || !WIFEXITED(etat) || WEXITSTATUS(etat) != 0)
+        return -1;
+    *defauts += r.ru_minflt;
+    return r.ru_utime.tv_sec + r.ru_stime.tv_sec +
+           (r.ru_utime.tv_usec + r.ru_stime.tv_usec) * 1e-6;
+}
+
+static void BM_Export(benchmark::State& state, const char* nom) {
+    std::string chemin = entree(nom);
+    if (octetsFichier(chemin) <= 0) {
+        state.SkipWithError("missing input; run `make bench`");
+        return;
+    }
+    std::vector<Ligne> lignes;
+    Scene* scene = new Scene(chemin.c_str());  // kept: the lines point into its parts texts
+    nbFacettes = 72;  // orlevan-export's default count
+    bool connus = lignesScene(scene, lignes);
+    std::string sortieProgramme = entree("export-programme.cpp");
+    std::string sortiePlancher = entree("export-plancher.cpp");
+    long defauts = 0;
+    bool lance = exporte(chemin.c_str(), sortieProgramme.c_str(), &defauts) >= 0;
+    ecritLignes(sortiePlancher.c_str(), lignes);
+    if (!lance || !connus || contenu(sortieProgramme) != contenu(sortiePlancher)) {
+        state.SkipWithError("orlevan-export failed, or the floor does not write its file");
+        libereScene(scene);
+        return;
+    }
+
+    Duel duel(CLOCK_THREAD_CPUTIME_ID);
+    defauts = 0;
+    bool echec = false;
+    for (auto _ : state) {
+        state.SetIterationTime(duel.manche(
+            [&] {
+                double cpu = exporte(chemin.c_str(), sortieProgramme.c_str(), &defauts);
+                echec |= cpu < 0;
+                return cpu;
+            },
+            [&] {
+                litJetons(chemin.c_str(), true);
+                ecritLignes(sortiePlancher.c_str(), lignes, true);
+            }));
+    }
+    if (echec) state.SkipWithError("orlevan-export failed");
+    double n = state.iterations();
+    state.counters["ratio"] = duel.rapport();
+    state.counters["ratio_mur"] = duel.programmeMur / duel.plancherMur;
+    state.counters["programme_ms"] = duel.programme / n * 1e3;
+    state.counters["plancher_ms"] = duel.plancher / n * 1e3;
+    state.counters["defauts_pages"] = defauts / n;
+    remove(sortieProgramme.c_str());
+    remove(sortiePlancher.c_str());
+    libereScene(scene);
+}
+// About a second a round: a median of seven.
+BENCHMARK_CAPTURE(BM_Export, 20Mo, "scene-20M.wrl")
+    ->Iterations(7)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #include "scene/Lecteur.h"
 
 #include <cctype>
+#include <cstdint>
 
 #include "properties/DirectionalLight.h"
 #include "properties/Material.h"
@@ -24,12 +25,74 @@ static bool lectureInterrompue = false;
 void interromptLecture() { lectureInterrompue = true; }
 void reprendLecture() { lectureInterrompue = false; }
 
+// The stream's buffered characters not yet read (glibc's FILE: the reader is built
+// for glibc only). Reading them here is what fscanf does with them, without its
+// parsing of the format and its locking on every call.
+static inline const char* debutTampon(FILE* in) { return in->_IO_read_ptr; }
+static inline const char* finTampon(FILE* in) { return in->_IO_read_end; }
+static inline void consomme(FILE* in, const char* jusque) {
+    in->_IO_read_ptr = const_cast<char*>(jusque);
+}
+
+// The blanks of fscanf: isspace in the C locale, which the program never leaves.
+static inline bool blanc(char c) { return isspace(static_cast<unsigned char>(c)); }
+
+// Skips the buffered blanks: fscanf would skip them first.
+static inline const char* sauteBlancs(FILE* in) {
+    const char* p = debutTampon(in);
+    const char* fin = finTampon(in);
+    while (p < fin && blanc(*p)) ++p;
+    consomme(in, p);
+    return p;
+}
+
+bool nombreSimple(FILE* in, float* v) {
+    const char* p = sauteBlancs(in);
+    const char* fin = finTampon(in);
+    bool negatif = p < fin && *p == '-';
+    if (p < fin && (*p == '-' || *p == '+')) ++p;
+    uint64_t m = 0;
+    int chiffres = 0, decimales = 0;
+    for (; p < fin && isdigit(static_cast<unsigned char>(*p)) && chiffres < 16; ++p, ++chiffres)
+        m = m * 10 + (*p - '0');
+    if (p < fin && *p == '.')
+        for (++p; p < fin && isdigit(static_cast<unsigned char>(*p)) && chiffres < 16;
+             ++p, ++chiffres, ++decimales)
+            m = m * 10 + (*p - '0');
+    // Below 10^8 with at most 8 decimals, m / 10^decimales rounded to a double lies
+    // closer to the exact value than any halfway point between two floats does, so
+    // rounding it to a float gives strtof's correctly rounded result.
+    if (chiffres == 0 || p >= fin || !blanc(*p) || m >= 100000000 || decimales > 8) return false;
+    static const double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    double x = static_cast<double>(m) / puissances[decimales];
+    *v = static_cast<float>(negatif ? -x : x);
+    consomme(in, p);
+    return true;
+}
+
+// A token shorter than taille-1 characters, with the blank after it, straight from
+// the buffer; false (at most blanks consumed) when it is not all there.
+static bool motTampon(FILE* in, char* mot, size_t taille) {
+    const char* debut = sauteBlancs(in);
+    const char* fin = finTampon(in);
+    if (static_cast<size_t>(fin - debut) > taille - 1) fin = debut + taille - 1;
+    const char* p = debut;
+    while (p < fin && !blanc(*p)) ++p;
+    if (p == debut || p == fin) return false;
+    memcpy(mot, debut, p - debut);
+    mot[p - debut] = '\0';
+    consomme(in, p);
+    return true;
+}
+
 // Reads a token of at most taille-1 characters; the tail of a longer one is skipped.
 static bool litBorne(FILE* in, char* mot, const char* format, size_t taille) {
+    if (lectureInterrompue) return false;
+    if (motTampon(in, mot, taille)) return true;
     // Only a token that fills the buffer can have a tail: a sentinel in the last
     // place but one spares a strlen on every other token.
     mot[taille - 2] = '\0';
-    if (lectureInterrompue || fscanf(in, format, mot) != 1) return false;
+    if (fscanf(in, format, mot) != 1) return false;
     if (mot[taille - 2] != '\0' && strlen(mot) == taille - 1) {
         int c;
         while ((c = getc(in)) != EOF && !isspace(c)) {

@@ -19,16 +19,26 @@ const int TAILLE_VALEUR = 200;  // word values of the word-first readers: at mos
 bool litMot(FILE* in, char* mot);
 // The same for a word value (TAILLE_VALEUR bytes).
 bool litValeur(FILE* in, char* valeur);
+// Reads a plain decimal number ("-0.8975", "12", ".5") straight from the stream's
+// buffer when the whole of it and the blank after it are there: the value and the
+// position are then those of fscanf("%f"). False otherwise (any other form, the end
+// of the buffer), with at most blanks consumed: fscanf then reads the number.
+bool nombreSimple(FILE* in, float* v);
 // Reads one number with "%f"; false (and *v unchanged) when none scans.
-inline bool litNombre(FILE* in, float* v) { return fscanf(in, "%f", v) == 1; }
-// Reads n numbers (2 or 3) exactly as n calls of litNombre would: a number that does
-// not scan keeps its value and the next one is tried after it. One fscanf call reads
-// them all when they scan, which saves the call's fixed cost on most files; a failed
-// conversion leaves the stream where a lone "%f" would, and the reading goes on one
-// number at a time from there.
+inline bool litNombre(FILE* in, float* v) {
+    return nombreSimple(in, v) || fscanf(in, "%f", v) == 1;
+}
+// Reads n numbers (1 to 3) exactly as n calls of litNombre would: a number that does
+// not scan keeps its value and the next one is tried after it. The plain ones come
+// from the buffer; the rest in one fscanf call when they scan, which saves the call's
+// fixed cost; a failed conversion leaves the stream where a lone "%f" would, and the
+// reading goes on one number at a time from there.
 inline void litNombres(FILE* in, float* v, int n) {
+    while (n > 0 && nombreSimple(in, v)) ++v, --n;
+    if (n == 0) return;
     int lus = n == 3 ? fscanf(in, "%f%f%f", &v[0], &v[1], &v[2])
-                     : fscanf(in, "%f%f", &v[0], &v[1]);
+            : n == 2 ? fscanf(in, "%f%f", &v[0], &v[1])
+                     : fscanf(in, "%f", &v[0]);
     for (int i = (lus < 0 ? 0 : lus) + 1; i < n; ++i) litNombre(in, &v[i]);
 }
 // Reads three numbers; a component that does not scan keeps its value.

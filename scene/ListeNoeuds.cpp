@@ -3,7 +3,9 @@
 #include "scene/Noeud.h"
 
 void ListeNoeuds::ajoute(Noeud* noeud) {
-    Maillon* m = new Maillon{noeud, nullptr};
+    Maillon* m = new Maillon;
+    m->noeud = noeud;
+    m->suivant = nullptr;
     if (tete == nullptr)
         tete = m;
     else

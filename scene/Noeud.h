@@ -3,15 +3,17 @@
 
 #include <cstdio>
 
+#include "scene/Arene.h"
+
 // Base of every node of the scene tree. Nodes are created by the reader, hung into
-// their parent's list at once, and live until the process ends (the program frees
-// none; a program that reads many trees may delete them through this base).
+// their parent's list at once, and live as long as their scene's arena: until the
+// process ends in the viewer and the converter (nothing frees them one by one).
 //
 // Each node class also has a non-virtual litChamps(FILE*), which the reader's keyword
 // dispatch (litNoeud) calls on the new node right after its keyword: it reads the
 // node's block from its "{" to its "}", both included. Separator is the exception:
 // the dispatch reads its "{", and its litChamps reads the children up to the "}".
-class Noeud {
+class Noeud : public DansArene {
 public:
     virtual ~Noeud();
     // Draws the node with OpenGL into the current context.

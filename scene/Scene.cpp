@@ -11,7 +11,10 @@
 
 int nbFacettes = 0;
 
-Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
+Scene::Scene(const char* chemin) {
+    // Everything the reading creates comes from the scene's own arena.
+    Arene::Portee portee(arene);
+    noeuds = new ListeNoeuds;
     FILE* in = fopen(chemin, "r");
     if (!in) {
         avertit("cannot open %s: %s", chemin, strerror(errno));

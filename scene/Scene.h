@@ -5,12 +5,16 @@
 
 #include <cstdio>
 
+#include "scene/Arene.h"
 #include "scene/ListeNoeuds.h"
 #include "shapes/Facettes.h"  // nbFacettes, which dessine sets
 
 // The nodes of one loaded VRML 1.0 file.
 class Scene {
 public:
+    // The memory of the tree: its nodes, lists and cells, given back all at once
+    // when the scene is destroyed (the viewer and the converter never destroy theirs).
+    Arene arene;
     ListeNoeuds* noeuds;  // top-level nodes, in file order
     // False when the file could not be opened or is not a file one can read through
     // (a folder, a device): the scene is then empty.
@@ -19,6 +23,8 @@ public:
     // Reads the file. A file that cannot be read, or whose first tokens are not
     // "#VRML" "V1.0", gives an empty scene and one line on standard error.
     explicit Scene(const char* chemin);
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
 
     // Draws the whole scene with the given tessellation count, its top-level material
     // and lights confined to the frame as a Separator confines its children's.
