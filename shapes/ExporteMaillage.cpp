@@ -1,0 +1,129 @@
+// A mesh in the generated C file: its vertices as static constant arrays, each
+// distinct vertex (position, normal, colour) once with an index list when some repeat,
+// then one call to solidMaillage. Floats are written in the shortest form that reads
+// back as the same float, so the compiled scene draws the very same vertices.
+#include <GL/gl.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "shapes/Maillage.h"
+
+namespace {
+
+// Lines of at most a dozen values, through one buffer.
+class Tableau {
+public:
+    Tableau(FILE* out, const char* declaration) : out(out) { fprintf(out, "    %s = {", declaration); }
+    ~Tableau() {
+        vide();
+        fputs(" };\n", out);
+    }
+    void flottant(float v) {
+        separe();
+        if (!std::isfinite(v)) {
+            texte += std::isnan(v) ? "__builtin_nanf(\"\")" : v > 0 ? "__builtin_inff()" : "-__builtin_inff()";
+            return;
+        }
+        char t[32];
+        char* fin = std::to_chars(t, t + sizeof t, v).ptr;
+        if (!memchr(t, '.', fin - t) && !memchr(t, 'e', fin - t)) *fin++ = '.';
+        *fin++ = 'f';
+        texte.append(t, fin);
+    }
+    void entier(unsigned long v) {
+        separe();
+        char t[24];
+        texte.append(t, std::to_chars(t, t + sizeof t, v).ptr);
+    }
+
+private:
+    FILE* out;
+    std::string texte;
+    int n = 0;
+    void separe() {
+        if (n++ % 12 == 0) {
+            texte += "\n      ";
+            if (texte.size() > 1 << 16) vide();
+        } else {
+            texte += ',';
+        }
+    }
+    void vide() {
+        fwrite(texte.data(), 1, texte.size(), out);
+        texte.clear();
+    }
+};
+
+const char* nomPrimitive(int p) {
+    return p == GL_TRIANGLES ? "GL_TRIANGLES" : p == GL_LINES ? "GL_LINES" : "GL_POINTS";
+}
+
+}  // namespace
+
+void Maillage::exporte(FILE* out) const {
+    const long n = nbSommets();
+    if (n == 0) return;
+    // Equal vertices, found by an open-addressed table of their bytes.
+    auto egaux = [this](long a, long b) {
+        return !memcmp(&sommets[3 * a], &sommets[3 * b], 3 * sizeof(float)) &&
+               (normales.empty() || !memcmp(&normales[3 * a], &normales[3 * b], 3 * sizeof(float))) &&
+               (couleurs.empty() || !memcmp(&couleurs[4 * a], &couleurs[4 * b], 4));
+    };
+    auto hache = [this](long a) {
+        uint64_t h = 1469598103934665603u;
+        auto melange = [&h](const void* p, size_t octets) {
+            const unsigned char* c = static_cast<const unsigned char*>(p);
+            for (size_t i = 0; i < octets; ++i) h = (h ^ c[i]) * 1099511628211u;
+        };
+        melange(&sommets[3 * a], 12);
+        if (!normales.empty()) melange(&normales[3 * a], 12);
+        if (!couleurs.empty()) melange(&couleurs[4 * a], 4);
+        return h;
+    };
+    size_t taille = 16;
+    while (taille < 2 * size_t(n)) taille *= 2;
+    std::vector<long> table(taille, -1);  // a distinct vertex's number
+    std::vector<long> distincts;          // each distinct vertex's first occurrence
+    std::vector<unsigned long> indices(n);
+    for (long v = 0; v < n; ++v) {
+        size_t h = hache(v) & (taille - 1);
+        while (table[h] >= 0 && !egaux(distincts[table[h]], v)) h = (h + 1) & (taille - 1);
+        if (table[h] < 0) {
+            table[h] = long(distincts.size());
+            distincts.push_back(v);
+        }
+        indices[v] = table[h];
+    }
+    const bool indexe = long(distincts.size()) < n;
+
+    fputs("  {\n", out);
+    {
+        Tableau t(out, "static const float b[4]");
+        for (float v : base) t.flottant(v);
+    }
+    {
+        Tableau t(out, "static const float s[]");
+        for (long v : distincts)
+            for (int k = 0; k < 3; ++k) t.flottant(sommets[3 * v + k]);
+    }
+    if (!normales.empty()) {
+        Tableau t(out, "static const float n[]");
+        for (long v : distincts)
+            for (int k = 0; k < 3; ++k) t.flottant(normales[3 * v + k]);
+    }
+    if (!couleurs.empty()) {
+        Tableau t(out, "static const unsigned char c[]");
+        for (long v : distincts)
+            for (int k = 0; k < 4; ++k) t.entier(couleurs[4 * v + k]);
+    }
+    if (indexe) {
+        Tableau t(out, "static const unsigned int i[]");
+        for (unsigned long v : indices) t.entier(v);
+    }
+    fprintf(out, "    solidMaillage(%s,%d,b,%ld,s,%s,%s,%ld,%s);\n  }\n", nomPrimitive(primitive),
+            drapeaux, long(distincts.size()), normales.empty() ? "nullptr" : "n",
+            couleurs.empty() ? "nullptr" : "c", indexe ? n : 0L, indexe ? "i" : "nullptr");
+}

@@ -1,0 +1,58 @@
+#include "shapes/Maillage.h"
+
+#include <GL/gl.h>
+
+void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
+                   const float* sommets, const float* normales,
+                   const unsigned char* couleurs, int nbIndices, const unsigned int* indices) {
+    if (nbSommets <= 0) return;
+    // Everything changed below comes back with the two pops.
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_CURRENT_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    if (primitive == GL_TRIANGLES) {
+        if (flags & MAILLAGE_SOLIDE) {
+            glEnable(GL_CULL_FACE);
+        } else {
+            glDisable(GL_CULL_FACE);
+            glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
+        }
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, sommets);
+    if (normales) {
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glNormalPointer(GL_FLOAT, 0, normales);
+    } else {
+        glDisable(GL_LIGHTING);
+    }
+    if (couleurs) {
+        glEnableClientState(GL_COLOR_ARRAY);
+        glColorPointer(4, GL_UNSIGNED_BYTE, 0, couleurs);
+        if (normales) {
+            glColorMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE);
+            glEnable(GL_COLOR_MATERIAL);
+        }
+    } else if (!normales) {
+        glColor4fv(base);
+    }
+    if (indices) glDrawElements(primitive, nbIndices, GL_UNSIGNED_INT, indices);
+    else glDrawArrays(primitive, 0, nbSommets);
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
+void Maillage::dessine() const {
+    solidMaillage(primitive, drapeaux, base, static_cast<int>(nbSommets()), sommets.data(),
+                  normales.empty() ? nullptr : normales.data(),
+                  couleurs.empty() ? nullptr : couleurs.data(), 0, nullptr);
+}
+
+size_t Maillage::octets() const {
+    return sommets.size() * sizeof(float) + normales.size() * sizeof(float) + couleurs.size();
+}
+
+void Maillage::ajuste() {
+    sommets.shrink_to_fit();
+    normales.shrink_to_fit();
+    couleurs.shrink_to_fit();
+}

@@ -1,0 +1,98 @@
+#ifndef ORLEVAN_MAILLAGE_H
+#define ORLEVAN_MAILLAGE_H
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+// Meshes of the full VRML 1.0 language (IndexedFaceSet, IndexedLineSet, PointSet),
+// turned once, when the scene is read, into the arrays that drawing needs: one vertex
+// per corner of every triangle, segment or point, with its normal and its colour.
+// A frame then costs one glDrawArrays; the saved file holds the same vertices.
+
+// Values of MaterialBinding and NormalBinding, in the order of the VRML 1.0 standard.
+enum Liaison {
+    DEFAULT, OVERALL, PER_PART, PER_PART_INDEXED,
+    PER_FACE, PER_FACE_INDEXED, PER_VERTEX, PER_VERTEX_INDEXED
+};
+// Values of the ShapeHints fields, in the order of the standard.
+enum OrdreSommets { UNKNOWN_ORDERING, CLOCKWISE, COUNTERCLOCKWISE };
+enum TypeForme { UNKNOWN_SHAPE_TYPE, SOLID };
+enum TypeFaces { UNKNOWN_FACE_TYPE, CONVEX };
+
+// What a mesh is built from: the traversal state where it stands and its own fields.
+// Arrays are borrowed for the build only. Counts are of values (a point is 3 floats).
+struct EntreeMaillage {
+    const float* points = nullptr;        // Coordinate3, x y z each
+    long nbPoints = 0;
+    const float* normales = nullptr;      // Normal; none (0) when no Normal came before
+    long nbNormales = 0;
+    const float* diffuses = nullptr;      // Material's diffuseColor, r g b each
+    long nbDiffuses = 0;
+    const float* transparences = nullptr; // Material's transparency
+    long nbTransparences = 0;
+    const int32_t* coordIndex = nullptr;
+    long nbCoordIndex = 0;
+    const int32_t* materialIndex = nullptr;  // the default [-1] means "as coordIndex"
+    long nbMaterialIndex = 0;
+    const int32_t* normalIndex = nullptr;
+    long nbNormalIndex = 0;
+    int liaisonMateriau = DEFAULT;
+    int liaisonNormale = DEFAULT;
+    int ordre = UNKNOWN_ORDERING;  // ShapeHints
+    int forme = UNKNOWN_SHAPE_TYPE;
+    int typeFaces = CONVEX;
+    float creaseAngle = 0.5f;
+    long startIndex = 0;           // PointSet
+    long numPoints = -1;
+};
+
+// Flags of solidMaillage: a solid shape of known ordering has its back faces culled.
+enum { MAILLAGE_SOLIDE = 1 };
+
+// Draws vertex arrays in the mesh's own state, and leaves OpenGL's state as it found
+// it. primitive: GL_TRIANGLES, GL_LINES or GL_POINTS. Without normals the vertices
+// are drawn unlit, in their colours or else in base (r g b a). With colours, they
+// give the diffuse colour (and alpha) of the lit material. Triangles of a solid
+// shape (flags MAILLAGE_SOLIDE) have their back faces culled; any other triangles
+// are drawn without culling and lit on both sides. With indices, glDrawElements
+// draws nbIndices of them; without, glDrawArrays draws every vertex.
+void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
+                   const float* sommets, const float* normales,
+                   const unsigned char* couleurs, int nbIndices, const unsigned int* indices);
+
+// A mesh ready to draw, and what its build found.
+class Maillage {
+public:
+    int primitive = 0;             // GL_TRIANGLES, GL_LINES or GL_POINTS
+    int drapeaux = 0;
+    float base[4] = {0.8f, 0.8f, 0.8f, 1};  // colour of unlit vertices without colours
+    std::vector<float> sommets;    // x y z per vertex
+    std::vector<float> normales;   // per vertex, or empty: unlit
+    std::vector<unsigned char> couleurs;  // r g b a per vertex, or empty: the material
+
+    // Counts for --info: faces drawn, their triangles (k - 2 for k vertices),
+    // segments (k - 1 per polyline of k vertices), points.
+    long faces = 0, triangles = 0, segments = 0, points = 0;
+    // Problems of the data, for one message per node.
+    long horsBornes = 0;   // faces or segments dropped for an index out of range
+    long tropCourtes = 0;  // faces of fewer than three vertices, dropped
+    long manquants = 0;    // binding values asked for beyond the last one (repeated)
+
+    long nbSommets() const { return static_cast<long>(sommets.size() / 3); }
+    void dessine() const;
+    // Writes the mesh into the generated C file: static constant arrays (equal
+    // vertices written once, indexed) and one call to solidMaillage, in a block.
+    void exporte(FILE* out) const;
+    // The bytes of the arrays that drawing needs.
+    size_t octets() const;
+    // Gives back what the arrays hold beyond their size, once built.
+    void ajuste();
+};
+
+// The builders, one per shape, with the standard's meaning of DEFAULT for each.
+Maillage maillageFaces(const EntreeMaillage& e);   // IndexedFaceSet
+Maillage maillageLignes(const EntreeMaillage& e);  // IndexedLineSet
+Maillage maillagePoints(const EntreeMaillage& e);  // PointSet
+
+#endif
