@@ -8,30 +8,42 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
-#include <unordered_map>
 
 #include "shapes/Liaisons.h"
 #include "shapes/Maillage.h"
 
 namespace {
 
-// A corner of a face: the vertex that drawing needs.
-struct Coin {
+// A vertex made by the tessellator where edges cross.
+struct Nouveau {
     float p[3], n[3];
     unsigned char c[4];
 };
 
-struct Face {
-    long debut, nb;  // its corners in the list of corners
-    float n[3];      // Newell's normal, of unit length (zero for a degenerate face)
+// The corners of the faces kept, in order: their points, normals and colours.
+struct Coins {
+    const EntreeMaillage& e;
+    std::vector<int32_t> point;
+    std::vector<float> normale;         // x y z per corner
+    std::vector<unsigned char> couleur; // r g b a per corner, when the materials vary
+    std::deque<Nouveau> nouveaux;       // numbered after the corners
+
+    const float* p(long i) const { return i < long(point.size()) ? e.points + 3 * long(point[i]) : nouveaux[i - point.size()].p; }
+    const float* n(long i) const { return i < long(point.size()) ? &normale[3 * i] : nouveaux[i - point.size()].n; }
+    const unsigned char* c(long i) const { return i < long(point.size()) ? &couleur[4 * i] : nouveaux[i - point.size()].c; }
 };
 
-// Newell's normal: robust to faces that are not planar or not convex.
-void newell(const Coin* c, long nb, float n[3]) {
+struct Face {
+    long debut, nb;  // its corners
+};
+
+// Newell's normal: robust to faces that are not planar or not convex. Of unit length,
+// or zero for a degenerate face.
+void newell(const Coins& c, const Face& f, float n[3]) {
     double x = 0, y = 0, z = 0;
-    for (long i = 0; i < nb; ++i) {
-        const float* a = c[i].p;
-        const float* b = c[(i + 1) % nb].p;
+    for (long i = 0; i < f.nb; ++i) {
+        const float* a = c.p(f.debut + i);
+        const float* b = c.p(f.debut + (i + 1 < f.nb ? i + 1 : 0));
         x += (double(a[1]) - b[1]) * (double(a[2]) + b[2]);
         y += (double(a[2]) - b[2]) * (double(a[0]) + b[0]);
         z += (double(a[0]) - b[0]) * (double(a[1]) + b[1]);
@@ -49,10 +61,11 @@ double produit(const float* a, const float* b) {
 }
 
 // A face is convex when it turns one way only, once round, about its normal.
-bool convexe(const Coin* c, long nb, const float* n) {
+bool convexe(const Coins& c, const Face& f, const float* n) {
     double tour = 0;
-    for (long i = 0; i < nb; ++i) {
-        const float *a = c[i].p, *b = c[(i + 1) % nb].p, *d = c[(i + 2) % nb].p;
+    for (long i = 0; i < f.nb; ++i) {
+        const float *a = c.p(f.debut + i), *b = c.p(f.debut + (i + 1) % f.nb),
+                    *d = c.p(f.debut + (i + 2) % f.nb);
         double u[3] = {double(b[0]) - a[0], double(b[1]) - a[1], double(b[2]) - a[2]};
         double v[3] = {double(d[0]) - b[0], double(d[1]) - b[1], double(d[2]) - b[2]};
         double w[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2],
@@ -64,98 +77,137 @@ bool convexe(const Coin* c, long nb, const float* n) {
     return std::fabs(tour - 2 * M_PI) < 1e-3;
 }
 
-// Same position, same key: faces that meet at equal points are smoothed together
-// even when the file gives the point twice.
-struct CleP {
-    uint32_t x, y, z;
-    bool operator==(const CleP& o) const { return x == o.x && y == o.y && z == o.z; }
-};
-struct HacheP {
-    size_t operator()(const CleP& k) const {
-        return (size_t(k.x) * 0x9E3779B1u) ^ (size_t(k.y) * 0x85EBCA77u) ^ (size_t(k.z) * 0xC2B2AE3Du);
+// Faces that meet at equal points are smoothed together, even where the file gives
+// the same position twice: each point used gets the number of its position, through
+// an open-addressed table of the positions' bits (-0 and 0 alike).
+std::vector<int32_t> positions(const EntreeMaillage& e, const std::vector<int32_t>& point, long& nb) {
+    std::vector<int32_t> numero(e.nbPoints, -1);
+    size_t taille = 16;
+    while (taille < 2 * size_t(e.nbPoints)) taille *= 2;
+    std::vector<int32_t> table(taille, -1);  // a point of each position met
+    nb = 0;
+    auto bits = [&](int32_t p, uint32_t k[3]) {
+        float q[3] = {e.points[3 * p] + 0.0f, e.points[3 * p + 1] + 0.0f, e.points[3 * p + 2] + 0.0f};
+        memcpy(k, q, sizeof q);
+    };
+    for (int32_t p : point) {
+        if (numero[p] >= 0) continue;
+        uint32_t k[3], l[3];
+        bits(p, k);
+        size_t h = ((k[0] * 0x9E3779B1u) ^ (k[1] * 0x85EBCA77u) ^ (k[2] * 0xC2B2AE3Du)) & (taille - 1);
+        for (;; h = (h + 1) & (taille - 1)) {
+            if (table[h] < 0) {
+                table[h] = p;
+                numero[p] = int32_t(nb++);
+                break;
+            }
+            bits(table[h], l);
+            if (!memcmp(k, l, sizeof k)) {
+                numero[p] = numero[table[h]];
+                break;
+            }
+        }
     }
-};
-CleP cle(const float* p) {
-    CleP k;
-    float q[3] = {p[0] + 0.0f, p[1] + 0.0f, p[2] + 0.0f};  // -0 and 0 alike
-    memcpy(&k, q, sizeof k);
-    return k;
+    return numero;
 }
 
 // Vertex normals from the face normals: at each corner, the sum of the normals of the
-// faces at the same position that are within creaseAngle of this face's.
-void lisse(std::vector<Coin>& coins, const std::vector<Face>& faces, float creaseAngle) {
-    std::unordered_map<CleP, long, HacheP> ids;
-    ids.reserve(coins.size() / 2 + 1);
-    std::vector<long> id(coins.size());
-    for (size_t i = 0; i < coins.size(); ++i)
-        id[i] = ids.emplace(cle(coins[i].p), long(ids.size())).first->second;
+// faces at the same position that are within creaseAngle of this face's. Where every
+// face at a position is within half the angle of the first one, any two are within
+// the angle: all its corners take the one sum, found once.
+void lisse(Coins& c, const std::vector<Face>& faces, const std::vector<float>& nf) {
+    long nb;
+    std::vector<int32_t> numero = positions(c.e, c.point, nb);
+    const size_t coins = c.point.size();
     // The faces at each position, as one list cut into runs.
-    std::vector<long> debut(ids.size() + 1, 0), liste(coins.size());
-    std::vector<long> faceDe(coins.size());
-    for (size_t f = 0; f < faces.size(); ++f)
-        for (long i = 0; i < faces[f].nb; ++i) faceDe[faces[f].debut + i] = long(f);
-    for (long i : id) ++debut[i + 1];
-    for (size_t i = 1; i < debut.size(); ++i) debut[i] += debut[i - 1];
-    std::vector<long> place(debut.begin(), debut.end() - 1);
-    for (size_t i = 0; i < coins.size(); ++i) liste[place[id[i]]++] = faceDe[i];
+    std::vector<int32_t> debut(nb + 1, 0), liste(coins);
+    for (int32_t p : c.point) ++debut[numero[p] + 1];
+    for (long i = 1; i <= nb; ++i) debut[i] += debut[i - 1];
+    {
+        std::vector<int32_t> place(debut.begin(), debut.end() - 1);
+        for (size_t f = 0; f < faces.size(); ++f)
+            for (long i = faces[f].debut; i < faces[f].debut + faces[f].nb; ++i)
+                liste[place[numero[c.point[i]]]++] = int32_t(f);
+    }
 
-    const double seuil = std::cos(double(creaseAngle));
-    const long LIMITE = 1024;  // past it a corner keeps its face's normal
-    for (size_t i = 0; i < coins.size(); ++i) {
-        const float* nf = faces[faceDe[i]].n;
-        long a = debut[id[i]], b = debut[id[i] + 1];
-        double s[3] = {nf[0], nf[1], nf[2]};
-        if (b - a <= LIMITE) {
-            s[0] = s[1] = s[2] = 0;
-            for (long k = a; k < b; ++k) {
-                const float* ng = faces[liste[k]].n;
-                if (liste[k] == faceDe[i] || produit(nf, ng) >= seuil)
-                    s[0] += ng[0], s[1] += ng[1], s[2] += ng[2];
-            }
+    const double seuil = std::cos(double(c.e.creaseAngle));
+    const double demiSeuil = std::cos(double(c.e.creaseAngle) / 2);
+    std::vector<float> commune(3 * nb);  // the one sum of a position, or NaN: none
+    for (long q = 0; q < nb; ++q) {
+        const float* n0 = &nf[3 * liste[debut[q]]];
+        double s[3] = {0, 0, 0};
+        bool proches = true;
+        for (long k = debut[q]; k < debut[q + 1] && proches; ++k) {
+            const float* g = &nf[3 * liste[k]];
+            proches = produit(n0, g) >= demiSeuil;
+            s[0] += g[0], s[1] += g[1], s[2] += g[2];
         }
         double l = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
-        float* n = coins[i].n;
-        if (l > 0) n[0] = float(s[0] / l), n[1] = float(s[1] / l), n[2] = float(s[2] / l);
-        else memcpy(n, nf, sizeof coins[i].n);
+        float* v = &commune[3 * q];
+        if (proches && l > 0) v[0] = float(s[0] / l), v[1] = float(s[1] / l), v[2] = float(s[2] / l);
+        else v[0] = NAN;
+    }
+
+    const long LIMITE = 1024;  // past it a corner keeps its face's normal
+    c.normale.resize(3 * coins);
+    for (size_t f = 0; f < faces.size(); ++f) {
+        const float* n = &nf[3 * f];
+        for (long i = faces[f].debut; i < faces[f].debut + faces[f].nb; ++i) {
+            long q = numero[c.point[i]];
+            float* v = &c.normale[3 * i];
+            if (!std::isnan(commune[3 * q])) {
+                memcpy(v, &commune[3 * q], 3 * sizeof(float));
+                continue;
+            }
+            long a = debut[q], b = debut[q + 1];
+            double s[3] = {n[0], n[1], n[2]};
+            if (b - a <= LIMITE) {
+                s[0] = s[1] = s[2] = 0;
+                for (long k = a; k < b; ++k) {
+                    const float* g = &nf[3 * liste[k]];
+                    if (liste[k] == long(f) || produit(n, g) >= seuil)
+                        s[0] += g[0], s[1] += g[1], s[2] += g[2];
+                }
+            }
+            double l = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
+            if (l > 0) v[0] = float(s[0] / l), v[1] = float(s[1] / l), v[2] = float(s[2] / l);
+            else memcpy(v, n, 3 * sizeof(float));
+        }
     }
 }
 
-void ajoute(Maillage& m, const Coin& c, bool couleurs) {
-    m.sommets.insert(m.sommets.end(), c.p, c.p + 3);
-    m.normales.insert(m.normales.end(), c.n, c.n + 3);
-    if (couleurs) m.couleurs.insert(m.couleurs.end(), c.c, c.c + 4);
-}
-
-// GLU's tessellator, once per mesh; its callbacks append whole triangles.
+// GLU's tessellator, once per mesh; its callbacks gather whole triangles, as corner
+// numbers.
 struct Decoupe {
-    std::deque<Coin> nouveaux;  // vertices made where edges cross
-    std::vector<const Coin*> sortie;
+    Coins* coins;
+    std::vector<long> sortie;
 };
 void GLAPIENTRY sommetTess(void* v, void* d) {
-    static_cast<Decoupe*>(d)->sortie.push_back(static_cast<const Coin*>(v));
+    static_cast<Decoupe*>(d)->sortie.push_back(reinterpret_cast<intptr_t>(v));
 }
 void GLAPIENTRY bordTess(GLboolean, void*) {}  // asks for separate triangles
 void GLAPIENTRY erreurTess(GLenum, void*) {}
 void GLAPIENTRY combineTess(GLdouble p[3], void* v[4], GLfloat w[4], void** sortie, void* d) {
-    Decoupe* t = static_cast<Decoupe*>(d);
-    Coin c{};
-    float n[3] = {0, 0, 0}, col[4] = {0, 0, 0, 0};
+    Coins& c = *static_cast<Decoupe*>(d)->coins;
+    Nouveau s{};
+    float col[4] = {0, 0, 0, 0};
     for (int i = 0; i < 4; ++i) {
-        const Coin* s = static_cast<const Coin*>(v[i]);
-        if (!s) continue;
-        for (int k = 0; k < 3; ++k) n[k] += w[i] * s->n[k];
-        for (int k = 0; k < 4; ++k) col[k] += w[i] * s->c[k];
+        if (!v[i]) continue;
+        long k = reinterpret_cast<intptr_t>(v[i]);
+        for (int j = 0; j < 3; ++j) s.n[j] += w[i] * c.n(k)[j];
+        if (!c.couleur.empty())
+            for (int j = 0; j < 4; ++j) col[j] += w[i] * c.c(k)[j];
     }
-    for (int k = 0; k < 3; ++k) c.p[k] = float(p[k]), c.n[k] = n[k];
-    for (int k = 0; k < 4; ++k) c.c[k] = static_cast<unsigned char>(std::lround(std::min(255.f, std::max(0.f, col[k]))));
-    t->nouveaux.push_back(c);
-    *sortie = &t->nouveaux.back();
+    for (int j = 0; j < 3; ++j) s.p[j] = float(p[j]);
+    for (int j = 0; j < 4; ++j) s.c[j] = static_cast<unsigned char>(std::lround(std::min(255.f, std::max(0.f, col[j]))));
+    *sortie = reinterpret_cast<void*>(intptr_t(c.point.size() + c.nouveaux.size()));
+    c.nouveaux.push_back(s);
 }
 
 class Tessellateur {
 public:
-    Tessellateur() : t(gluNewTess()) {
+    explicit Tessellateur(Coins& c) : t(gluNewTess()) {
+        d.coins = &c;
         gluTessCallback(t, GLU_TESS_VERTEX_DATA, reinterpret_cast<_GLUfuncptr>(sommetTess));
         gluTessCallback(t, GLU_TESS_EDGE_FLAG_DATA, reinterpret_cast<_GLUfuncptr>(bordTess));
         gluTessCallback(t, GLU_TESS_ERROR_DATA, reinterpret_cast<_GLUfuncptr>(erreurTess));
@@ -163,14 +215,15 @@ public:
     }
     ~Tessellateur() { gluDeleteTess(t); }
     // The triangles of one face, three corners each.
-    const std::vector<const Coin*>& decoupe(const Coin* c, long nb, const float* n) {
+    const std::vector<long>& decoupe(const Face& f, const float* n) {
         d.sortie.clear();
         gluTessNormal(t, n[0], n[1], n[2]);
         gluTessBeginPolygon(t, &d);
         gluTessBeginContour(t);
-        for (long i = 0; i < nb; ++i) {
-            GLdouble p[3] = {c[i].p[0], c[i].p[1], c[i].p[2]};
-            gluTessVertex(t, p, const_cast<Coin*>(&c[i]));
+        for (long i = f.debut; i < f.debut + f.nb; ++i) {
+            const float* q = d.coins->p(i);
+            GLdouble p[3] = {q[0], q[1], q[2]};
+            gluTessVertex(t, p, reinterpret_cast<void*>(intptr_t(i)));
         }
         gluTessEndContour(t);
         gluTessEndPolygon(t);
@@ -182,6 +235,13 @@ private:
     GLUtesselator* t;
     Decoupe d;
 };
+
+// Appends corner i to the drawing arrays, at vertex v.
+void ecrit(Maillage& m, const Coins& c, long i, long v) {
+    memcpy(&m.sommets[3 * v], c.p(i), 3 * sizeof(float));
+    memcpy(&m.normales[3 * v], c.n(i), 3 * sizeof(float));
+    if (!m.couleurs.empty()) memcpy(&m.couleurs[4 * v], c.c(i), 4);
+}
 
 }  // namespace
 
@@ -198,29 +258,32 @@ Maillage maillageFaces(const EntreeMaillage& e) {
                  e.coordIndex, nbMateriaux(e), &m.manquants);
 
     // The faces: runs of coordIndex ended by -1 or by the end of the list.
-    std::vector<Coin> coins;
+    Coins c{e, {}, {}, {}, {}};
     std::vector<Face> faces;
-    std::vector<long> normale;  // per corner: its normal's index
+    std::vector<int32_t> normale;  // per corner: its normal's number in the state
+    c.point.reserve(e.nbCoordIndex);
     long face = 0, sommet = 0;
     const int32_t* ci = e.coordIndex;
     for (long j0 = 0, j1; j0 < e.nbCoordIndex; sommet += j1 - j0, j0 = j1 + 1) {
-        for (j1 = j0; j1 < e.nbCoordIndex && ci[j1] != -1;) ++j1;
+        bool dedans = true;
+        for (j1 = j0; j1 < e.nbCoordIndex && ci[j1] != -1; ++j1)
+            dedans = dedans && ci[j1] >= 0 && ci[j1] < e.nbPoints;
         long k = j1 - j0;
         if (k == 0) continue;
-        bool dedans = std::all_of(ci + j0, ci + j1, [&](int32_t i) { return i >= 0 && i < e.nbPoints; });
         if (!dedans || k < 3) {
             ++(dedans ? m.tropCourtes : m.horsBornes);
             ++face;
             continue;
         }
-        faces.push_back({long(coins.size()), k, {0, 0, 0}});
+        faces.push_back({long(c.point.size()), k});
+        c.point.insert(c.point.end(), ci + j0, ci + j1);
         for (long j = j0; j < j1; ++j) {
-            Coin c{};
-            memcpy(c.p, e.points + 3 * long(ci[j]), sizeof c.p);
             long s = sommet + j - j0;
-            if (couleurs) couleur(e, choixM.valeur(j, face, face, s), c.c);
-            if (e.nbNormales > 0) normale.push_back(choixN.valeur(j, face, face, s));
-            coins.push_back(c);
+            if (couleurs) {
+                c.couleur.resize(c.couleur.size() + 4);
+                couleur(e, choixM.valeur(j, face, face, s), &c.couleur[c.couleur.size() - 4]);
+            }
+            if (e.nbNormales > 0) normale.push_back(int32_t(choixN.valeur(j, face, face, s)));
         }
         ++face;
     }
@@ -228,43 +291,60 @@ Maillage maillageFaces(const EntreeMaillage& e) {
     // CLOCKWISE: each face turned round, so that it faces its outside counter-clockwise.
     if (e.ordre == CLOCKWISE)
         for (const Face& f : faces) {
-            std::reverse(coins.begin() + f.debut, coins.begin() + f.debut + f.nb);
+            std::reverse(c.point.begin() + f.debut, c.point.begin() + f.debut + f.nb);
             if (!normale.empty())
                 std::reverse(normale.begin() + f.debut, normale.begin() + f.debut + f.nb);
+            for (long i = 0; couleurs && i < f.nb / 2; ++i)
+                std::swap_ranges(&c.couleur[4 * (f.debut + i)], &c.couleur[4 * (f.debut + i) + 4],
+                                 &c.couleur[4 * (f.debut + f.nb - 1 - i)]);
         }
-    for (Face& f : faces) newell(&coins[f.debut], f.nb, f.n);
+    std::vector<float> nf(3 * faces.size());
+    for (size_t f = 0; f < faces.size(); ++f) newell(c, faces[f], &nf[3 * f]);
 
     // Normals: the file's, unless it gives none or, for DEFAULT, too few.
     bool calculees = e.nbNormales == 0 || (e.liaisonNormale == DEFAULT && manquantsN > 0);
-    if (calculees) lisse(coins, faces, e.creaseAngle);
-    else {
+    if (calculees) {
+        lisse(c, faces, nf);
+    } else {
         m.manquants += manquantsN;
-        for (size_t i = 0; i < coins.size(); ++i) memcpy(coins[i].n, e.normales + 3 * normale[i], sizeof coins[i].n);
+        c.normale.resize(3 * normale.size());
+        for (size_t i = 0; i < normale.size(); ++i)
+            memcpy(&c.normale[3 * i], e.normales + 3 * long(normale[i]), 3 * sizeof(float));
     }
 
-    // Triangles.
+    // Triangles: a fan, or GLU's for a face that may be concave and is not convex.
+    std::vector<char> decoupee(faces.size(), 0);
     long prevus = 0;
-    for (const Face& f : faces) prevus += 3 * (f.nb - 2);
-    m.sommets.reserve(3 * prevus);
-    m.normales.reserve(3 * prevus);
-    if (couleurs) m.couleurs.reserve(4 * prevus);
+    for (size_t f = 0; f < faces.size(); ++f) {
+        decoupee[f] = faces[f].nb > 3 && e.typeFaces == UNKNOWN_FACE_TYPE &&
+                      !convexe(c, faces[f], &nf[3 * f]);
+        if (!decoupee[f]) prevus += 3 * (faces[f].nb - 2);
+    }
     Tessellateur* tess = nullptr;
-    for (const Face& f : faces) {
-        const Coin* c = &coins[f.debut];
+    std::vector<long> morceaux;  // the corners of the tessellated faces' triangles
+    for (size_t f = 0; f < faces.size(); ++f) {
         ++m.faces;
-        m.triangles += f.nb - 2;
-        if (f.nb > 3 && e.typeFaces == UNKNOWN_FACE_TYPE && !convexe(c, f.nb, f.n)) {
-            if (!tess) tess = new Tessellateur;
-            for (const Coin* s : tess->decoupe(c, f.nb, f.n)) ajoute(m, *s, couleurs);
-            continue;
-        }
-        for (long i = 1; i + 1 < f.nb; ++i) {
-            ajoute(m, c[0], couleurs);
-            ajoute(m, c[i], couleurs);
-            ajoute(m, c[i + 1], couleurs);
-        }
+        m.triangles += faces[f].nb - 2;
+        if (!decoupee[f]) continue;
+        if (!tess) tess = new Tessellateur(c);
+        const std::vector<long>& t = tess->decoupe(faces[f], &nf[3 * f]);
+        morceaux.insert(morceaux.end(), t.begin(), t.end());
     }
     delete tess;
-    m.ajuste();
+    prevus += long(morceaux.size());
+    m.sommets.resize(3 * prevus);
+    m.normales.resize(3 * prevus);
+    if (couleurs) m.couleurs.resize(4 * prevus);
+    long v = 0;
+    for (size_t f = 0; f < faces.size(); ++f) {
+        if (decoupee[f]) continue;
+        const Face& g = faces[f];
+        for (long i = 1; i + 1 < g.nb; ++i) {
+            ecrit(m, c, g.debut, v++);
+            ecrit(m, c, g.debut + i, v++);
+            ecrit(m, c, g.debut + i + 1, v++);
+        }
+    }
+    for (long i : morceaux) ecrit(m, c, i, v++);
     return m;
 }
