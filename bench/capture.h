@@ -29,5 +29,9 @@ void capturePopMatrix();
 #define solidCylindre captureSolidCylindre
 #define drapeauxParties captureDrapeauxParties
 #define ecritChaineC captureEcritChaineC
+#define sommetsCube captureSommetsCube
+#define sommetsSphere captureSommetsSphere
+#define sommetsCone captureSommetsCone
+#define sommetsCylindre captureSommetsCylindre
 
 #endif

@@ -53,3 +53,8 @@ void ecritC(FILE* out, const char* format, ...) {
     }
     va_end(args);
 }
+
+void ecritFlottantExact(FILE* out, float v) {
+    if (std::isfinite(v)) fprintf(out, "%.9eF", static_cast<double>(v));
+    else fputs(nonFini(v), out);
+}

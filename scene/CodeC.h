@@ -10,4 +10,8 @@
 // exactly as fprintf writes them.
 void ecritC(FILE* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// Writes v as a float literal that reads back as exactly v ("%.9eF"), or as the
+// builtin of a value that is no finite number.
+void ecritFlottantExact(FILE* out, float v);
+
 #endif

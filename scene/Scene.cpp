@@ -6,12 +6,13 @@
 #include <cstring>
 
 #include "scene/Lecteur.h"
+#include "scene/Monde.h"
 #include "scene/Messages.h"
 #include "scene/Separator.h"
 
 int nbFacettes = 0;
 
-Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
+Scene::Scene(const char* chemin, bool complet) : noeuds(new ListeNoeuds) {
     FILE* in = fopen(chemin, "r");
     if (!in) {
         avertit("cannot open %s: %s", chemin, strerror(errno));
@@ -29,6 +30,12 @@ Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
     peripherique = etat.st_dev;
     inode = etat.st_ino;
 
+    if (complet) {
+        monde = new vrml1::Monde;
+        monde->lit(chemin, in, peripherique, inode);
+        fclose(in);
+        return;
+    }
     char mot[TAILLE_MOT];
     reprendLecture();
     bool vrml = litMot(in, mot) && strcmp(mot, "#VRML") == 0 &&
@@ -53,11 +60,13 @@ Scene::Scene(const char* chemin) : noeuds(new ListeNoeuds) {
 }
 
 void Scene::dessine(int nb) {
+    if (monde) return monde->dessine(nb);
     nbFacettes = nb;
     dessineIsole(noeuds);
 }
 
 void Scene::enregistre(FILE* out) const {
+    if (monde) return monde->enregistre(out);
     fprintf(out, "#include <GL/glut.h>\n");
     fprintf(out, "#include <GL/glu.h>\n");
     fprintf(out, "#include <GL/gl.h>\n");

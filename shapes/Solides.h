@@ -18,6 +18,16 @@ void solidCone(float bottomRadius, float height, int n, int flags);
 // A cylinder along y; flags choose SIDES, TOP and BOTTOM.
 void solidCylindre(float radius, float height, int n, int flags);
 
+// The vertices that each solid above draws, in drawing order, handed one by one to
+// f(contexte, x, y, z) instead of OpenGL: for measures made without a window.
+using RappelSommet = void (*)(void* contexte, float x, float y, float z);
+void sommetsCube(float width, float height, float depth, int n, RappelSommet f, void* contexte);
+void sommetsSphere(float radius, int n, RappelSommet f, void* contexte);
+void sommetsCone(float bottomRadius, float height, int n, int flags, RappelSommet f,
+                 void* contexte);
+void sommetsCylindre(float radius, float height, int n, int flags, RappelSommet f,
+                     void* contexte);
+
 // The parts flags of a parts text such as "SIDES|BOTTOM". tout is the shape's "ALL";
 // "TOP" counts only for a shape whose tout holds it. Any other piece adds nothing.
 int drapeauxParties(const char* parts, int tout);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "scene/InfoScene.h"
 #include "scene/Messages.h"
 #include "scene/Scene.h"
 
@@ -21,6 +22,8 @@ static void usage(FILE* out) {
             "  -n COUNT   tessellation count of the shapes, 3 or more (default 72)\n"
             "  -o OUTPUT  output file, - for standard output (default: SCENE cut after\n"
             "             the first \".\" of its file name, then \"cpp\")\n"
+            "  --vrml1    read SCENE in the full VRML 1.0 language\n"
+            "  --info     print a summary of SCENE (nodes, counts, box) instead\n"
             "  -h, --help this text\n");
 }
 
@@ -28,7 +31,11 @@ int main(int argc, char** argv) {
     nomProgramme = "orlevan-export";
     int compte = 72;  // the viewer's starting count
     const char* sortie = nullptr;
-    const option longues[] = {{"help", no_argument, nullptr, 'h'}, {nullptr, 0, nullptr, 0}};
+    bool complet = false, info = false;
+    const option longues[] = {{"help", no_argument, nullptr, 'h'},
+                              {"vrml1", no_argument, nullptr, 'V'},
+                              {"info", no_argument, nullptr, 'I'},
+                              {nullptr, 0, nullptr, 0}};
     int option;
     opterr = 0;  // a bad option gets one line of our own, not getopt's and the usage
     while ((option = getopt_long(argc, argv, ":n:o:h", longues, nullptr)) != -1) {
@@ -46,6 +53,8 @@ int main(int argc, char** argv) {
         }
         case 'o': sortie = optarg; break;
         case 'h': usage(stdout); return 0;
+        case 'V': complet = true; break;
+        case 'I': info = true; break;
         case ':':
             avertit("option -%c needs a value; " USAGE, optopt);
             return 2;
@@ -66,10 +75,19 @@ int main(int argc, char** argv) {
 
     // Static like the viewer's scene: the tree is never freed, and it stays reachable
     // to the end, so that a sanitizer build's leak check passes when builds run this.
-    static Scene scene(chemin);
+    static Scene scene(chemin, complet);
     if (!scene.lisible) return 1;  // the reader has said why
     // No frame is drawn here: the count is the one a frame would have set.
     nbFacettes = compte;
+
+    if (info) {
+        ecritInfo(scene, stdout, compte);
+        if (fflush(stdout) != 0 || ferror(stdout)) {
+            avertit("cannot write the standard output: %s", strerror(errno));
+            return 1;
+        }
+        return 0;
+    }
 
     if (sortie && strcmp(sortie, "-") == 0) {
         scene.enregistre(stdout);

@@ -10,11 +10,13 @@
 int main(int argc, char** argv) {
     // GLUT takes its own options; the scene path is the first argument left.
     glutInit(&argc, argv);
-    if (argc < 2) {
+    // --vrml1 before the path reads the file in the full VRML 1.0 language.
+    bool complet = argc > 2 && strcmp(argv[1], "--vrml1") == 0;
+    if (argc < 2 + complet) {
         fprintf(stderr, "usage: orlevan SCENE.wrl\n");
         return 2;
     }
-    const char* chemin = argv[1];
+    const char* chemin = argv[1 + complet];
     if (strlen(chemin) >= TAILLE_NOM) {
         avertit("the scene path is longer than %d characters", TAILLE_NOM - 1);
         return 2;
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
     ouvreFenetre(chemin);
 
     // The scene, the menu, the fixed OpenGL state, the callbacks.
-    sceneCourante = new Scene(chemin);
+    sceneCourante = new Scene(chemin, complet);
     construitMenus(true);
     initialiseGL();
     enregistreCallbacks();

@@ -1,0 +1,33 @@
+#ifndef ORLEVAN_MESURE_H
+#define ORLEVAN_MESURE_H
+
+// What orlevan-export --info and the framing measure: a traversal of the first frame
+// in software. Each node's mesure() does what its dessine() does to the matrix, and
+// a shape adds its vertices (ajoutePoint, in its own coordinates) and its counts.
+
+#include <cstdint>
+
+#include "scene/Etat.h"
+
+namespace vrml1 {
+
+struct Mesure {
+    Transformation courante;  // scene coordinates, as the transforms set them
+    Transformation vue;       // the first frame's view before the scene (LOD)
+    int nbFacettes = 72;      // the primitives' tessellation count
+
+    int64_t faces = 0, triangles = 0, segments = 0, points = 0;
+    bool vide = true;
+    double min[3] = {0, 0, 0}, max[3] = {0, 0, 0};
+
+    // A vertex drawn at p, in the coordinates of the current transform.
+    void ajoutePoint(const float p[3]);
+    void ajoutePoint(float x, float y, float z) {
+        const float p[3] = {x, y, z};
+        ajoutePoint(p);
+    }
+};
+
+}  // namespace vrml1
+
+#endif
