@@ -30,6 +30,7 @@ class Texture2Transform;
 class TextureCoordinate2;
 class FontStyle;
 class Camera;
+class Messages;
 
 // The values of MaterialBinding and NormalBinding.
 enum Liaison {
@@ -72,6 +73,7 @@ struct Etat {
     const TextureCoordinate2* coordonneesTexture = nullptr;
     const FontStyle* police = nullptr;
     Transformation matrice;  // the current transform, scene coordinates
+    Messages* messages = nullptr;  // where shapes report the problems of their data
 };
 
 }  // namespace vrml1

@@ -48,6 +48,7 @@ bool Monde::lit(const char* chemin, FILE* in, dev_t dev, ino_t ino) {
     Lecteur lecteur(*this);
     lecteur.ouverts.emplace_back(dev, ino);
     Etat etat;
+    etat.messages = &messages;
     lecteur.litTexte(texte, debut, dernierChemin(), &racine, etat);
     messages.bilan(chemin);
     if (!camera) calculeCadre();

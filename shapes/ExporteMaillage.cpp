@@ -11,12 +11,13 @@
 
 #include "shapes/Maillage.h"
 
+namespace vrml1 {
 namespace {
 
 // Lines of at most a dozen values, through one buffer.
 class Tableau {
 public:
-    Tableau(FILE* out, const char* declaration) : out(out) { fprintf(out, "    %s = {", declaration); }
+    Tableau(FILE* out, const char* declaration) : out(out) { fprintf(out, "%s = {", declaration); }
     ~Tableau() {
         vide();
         fputs(" };\n", out);
@@ -45,7 +46,7 @@ private:
     int n = 0;
     void separe() {
         if (n++ % 12 == 0) {
-            texte += "\n      ";
+            texte += "\n  ";
             if (texte.size() > 1 << 16) vide();
         } else {
             texte += ',';
@@ -63,16 +64,19 @@ const char* nomPrimitive(int p) {
 
 }  // namespace
 
-void Maillage::exporte(FILE* out) const {
-    const long n = nbSommets();
-    if (n == 0) return;
+// The distinct vertices, each given by its first occurrence, and every vertex's
+// number among them.
+static void distincts(const Maillage& m, std::vector<long>& premiers, std::vector<unsigned long>& indices) {
+    const std::vector<float> &sommets = m.sommets, &normales = m.normales;
+    const std::vector<unsigned char>& couleurs = m.couleurs;
+    const long n = m.nbSommets();
     // Equal vertices, found by an open-addressed table of their bytes.
-    auto egaux = [this](long a, long b) {
+    auto egaux = [&](long a, long b) {
         return !memcmp(&sommets[3 * a], &sommets[3 * b], 3 * sizeof(float)) &&
                (normales.empty() || !memcmp(&normales[3 * a], &normales[3 * b], 3 * sizeof(float))) &&
                (couleurs.empty() || !memcmp(&couleurs[4 * a], &couleurs[4 * b], 4));
     };
-    auto hache = [this](long a) {
+    auto hache = [&](long a) {
         uint64_t h = 1469598103934665603u;
         auto melange = [&h](const void* p, size_t octets) {
             const unsigned char* c = static_cast<const unsigned char*>(p);
@@ -86,44 +90,58 @@ void Maillage::exporte(FILE* out) const {
     size_t taille = 16;
     while (taille < 2 * size_t(n)) taille *= 2;
     std::vector<long> table(taille, -1);  // a distinct vertex's number
-    std::vector<long> distincts;          // each distinct vertex's first occurrence
-    std::vector<unsigned long> indices(n);
+    indices.resize(n);
     for (long v = 0; v < n; ++v) {
         size_t h = hache(v) & (taille - 1);
-        while (table[h] >= 0 && !egaux(distincts[table[h]], v)) h = (h + 1) & (taille - 1);
+        while (table[h] >= 0 && !egaux(premiers[table[h]], v)) h = (h + 1) & (taille - 1);
         if (table[h] < 0) {
-            table[h] = long(distincts.size());
-            distincts.push_back(v);
+            table[h] = long(premiers.size());
+            premiers.push_back(v);
         }
         indices[v] = table[h];
     }
-    const bool indexe = long(distincts.size()) < n;
+}
 
-    fputs("  {\n", out);
+void Maillage::exporteTableaux(FILE* out, const char* prefixe) const {
+    if (sommets.empty()) return;
+    std::vector<long> premiers;
+    std::vector<unsigned long> indices;
+    distincts(*this, premiers, indices);
+    nbDistincts = long(premiers.size());
+    std::string nom = std::string("static const float ") + prefixe;
     {
-        Tableau t(out, "static const float b[4]");
+        Tableau t(out, (nom + "b[4]").c_str());
         for (float v : base) t.flottant(v);
     }
     {
-        Tableau t(out, "static const float s[]");
-        for (long v : distincts)
+        Tableau t(out, (nom + "s[]").c_str());
+        for (long v : premiers)
             for (int k = 0; k < 3; ++k) t.flottant(sommets[3 * v + k]);
     }
     if (!normales.empty()) {
-        Tableau t(out, "static const float n[]");
-        for (long v : distincts)
+        Tableau t(out, (nom + "n[]").c_str());
+        for (long v : premiers)
             for (int k = 0; k < 3; ++k) t.flottant(normales[3 * v + k]);
     }
     if (!couleurs.empty()) {
-        Tableau t(out, "static const unsigned char c[]");
-        for (long v : distincts)
+        Tableau t(out, (std::string("static const unsigned char ") + prefixe + "c[]").c_str());
+        for (long v : premiers)
             for (int k = 0; k < 4; ++k) t.entier(couleurs[4 * v + k]);
     }
-    if (indexe) {
-        Tableau t(out, "static const unsigned int i[]");
+    if (nbDistincts < nbSommets()) {
+        Tableau t(out, (std::string("static const unsigned int ") + prefixe + "i[]").c_str());
         for (unsigned long v : indices) t.entier(v);
     }
-    fprintf(out, "    solidMaillage(%s,%d,b,%ld,s,%s,%s,%ld,%s);\n  }\n", nomPrimitive(primitive),
-            drapeaux, long(distincts.size()), normales.empty() ? "nullptr" : "n",
-            couleurs.empty() ? "nullptr" : "c", indexe ? n : 0L, indexe ? "i" : "nullptr");
 }
+
+void Maillage::exporteAppel(FILE* out, const char* p) const {
+    if (sommets.empty()) return;
+    const bool indexe = nbDistincts < nbSommets();
+    std::string n = normales.empty() ? "nullptr" : std::string(p) + "n";
+    std::string c = couleurs.empty() ? "nullptr" : std::string(p) + "c";
+    std::string i = indexe ? std::string(p) + "i" : "nullptr";
+    fprintf(out, "  solidMaillage(%s,%d,%sb,%ld,%ss,%s,%s,%ld,%s);\n", nomPrimitive(primitive),
+            drapeaux, p, nbDistincts, p, n.c_str(), c.c_str(), indexe ? nbSommets() : 0L, i.c_str());
+}
+
+}  // namespace vrml1

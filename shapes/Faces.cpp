@@ -12,6 +12,7 @@
 #include "shapes/Liaisons.h"
 #include "shapes/Maillage.h"
 
+namespace vrml1 {
 namespace {
 
 // A vertex made by the tessellator where edges cross.
@@ -348,3 +349,5 @@ Maillage maillageFaces(const EntreeMaillage& e) {
     for (long i : morceaux) ecrit(m, c, i, v++);
     return m;
 }
+
+}  // namespace vrml1

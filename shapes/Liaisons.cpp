@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vrml1 {
+
 Choix::Choix(int liaison_, const int32_t* index_, long nbIndex_, const int32_t* coordIndex_,
              long nbValeurs_, long* manquants_)
     : liaison(liaison_), coordIndex(coordIndex_), nbValeurs(std::max(nbValeurs_, 1L)),
@@ -64,3 +66,5 @@ void couleurBase(const EntreeMaillage& e, float base[4]) {
     if (e.nbDiffuses > 0) std::copy(e.diffuses, e.diffuses + 3, base);
     base[3] = 1 - (e.nbTransparences > 0 ? e.transparences[0] : 0);
 }
+
+}  // namespace vrml1

@@ -3,6 +3,8 @@
 
 #include "shapes/Maillage.h"
 
+namespace vrml1 {
+
 // Which of a bound list's values (materials or normals) a vertex of a mesh takes, by
 // the binding. The builders walk coordIndex and give, for each vertex, its position j
 // in coordIndex, the number of its face or polyline, of its part (the face for faces,
@@ -37,5 +39,7 @@ long nbMateriaux(const EntreeMaillage& e);
 void couleur(const EntreeMaillage& e, long m, unsigned char c[4]);
 // The base colour: the first material value, as unlit shapes show it.
 void couleurBase(const EntreeMaillage& e, float base[4]);
+
+}  // namespace vrml1
 
 #endif

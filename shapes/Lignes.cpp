@@ -7,6 +7,7 @@
 #include "shapes/Liaisons.h"
 #include "shapes/Maillage.h"
 
+namespace vrml1 {
 namespace {
 
 // Appends one vertex: point p, the normal of index n (or none: n < 0), the colour of
@@ -100,3 +101,5 @@ Maillage maillagePoints(const EntreeMaillage& e) {
     m.ajuste();
     return m;
 }
+
+}  // namespace vrml1

@@ -41,6 +41,8 @@ void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
     glPopAttrib();
 }
 
+namespace vrml1 {
+
 void Maillage::dessine() const {
     solidMaillage(primitive, drapeaux, base, static_cast<int>(nbSommets()), sommets.data(),
                   normales.empty() ? nullptr : normales.data(),
@@ -56,3 +58,5 @@ void Maillage::ajuste() {
     normales.shrink_to_fit();
     couleurs.shrink_to_fit();
 }
+
+}  // namespace vrml1

@@ -5,20 +5,31 @@
 #include <cstdio>
 #include <vector>
 
+#include "scene/Etat.h"
+
 // Meshes of the full VRML 1.0 language (IndexedFaceSet, IndexedLineSet, PointSet),
 // turned once, when the scene is read, into the arrays that drawing needs: one vertex
 // per corner of every triangle, segment or point, with its normal and its colour.
 // A frame then costs one glDrawArrays; the saved file holds the same vertices.
 
-// Values of MaterialBinding and NormalBinding, in the order of the VRML 1.0 standard.
-enum Liaison {
-    DEFAULT, OVERALL, PER_PART, PER_PART_INDEXED,
-    PER_FACE, PER_FACE_INDEXED, PER_VERTEX, PER_VERTEX_INDEXED
-};
-// Values of the ShapeHints fields, in the order of the standard.
-enum OrdreSommets { UNKNOWN_ORDERING, CLOCKWISE, COUNTERCLOCKWISE };
-enum TypeForme { UNKNOWN_SHAPE_TYPE, SOLID };
-enum TypeFaces { UNKNOWN_FACE_TYPE, CONVEX };
+// Flags of solidMaillage: a solid shape of known ordering has its back faces culled.
+enum { MAILLAGE_SOLIDE = 1 };
+
+// Draws vertex arrays in the mesh's own state, and leaves OpenGL's state as it found
+// it. primitive: GL_TRIANGLES, GL_LINES or GL_POINTS. Without normals the vertices
+// are drawn unlit, in their colours or else in base (r g b a). With colours, they
+// give the diffuse colour (and alpha) of the lit material. Triangles of a solid
+// shape (flags MAILLAGE_SOLIDE) have their back faces culled; any other triangles
+// are drawn without culling and lit on both sides. With indices, glDrawElements
+// draws nbIndices of them; without, glDrawArrays draws every vertex.
+void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
+                   const float* sommets, const float* normales,
+                   const unsigned char* couleurs, int nbIndices, const unsigned int* indices);
+
+namespace vrml1 {
+
+// The bindings (Liaison) and hints (OrdreSommets, TypeForme, TypeFace) are the
+// reading state's, scene/Etat.h.
 
 // What a mesh is built from: the traversal state where it stands and its own fields.
 // Arrays are borrowed for the build only. Counts are of values (a point is 3 floats).
@@ -47,20 +58,6 @@ struct EntreeMaillage {
     long numPoints = -1;
 };
 
-// Flags of solidMaillage: a solid shape of known ordering has its back faces culled.
-enum { MAILLAGE_SOLIDE = 1 };
-
-// Draws vertex arrays in the mesh's own state, and leaves OpenGL's state as it found
-// it. primitive: GL_TRIANGLES, GL_LINES or GL_POINTS. Without normals the vertices
-// are drawn unlit, in their colours or else in base (r g b a). With colours, they
-// give the diffuse colour (and alpha) of the lit material. Triangles of a solid
-// shape (flags MAILLAGE_SOLIDE) have their back faces culled; any other triangles
-// are drawn without culling and lit on both sides. With indices, glDrawElements
-// draws nbIndices of them; without, glDrawArrays draws every vertex.
-void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
-                   const float* sommets, const float* normales,
-                   const unsigned char* couleurs, int nbIndices, const unsigned int* indices);
-
 // A mesh ready to draw, and what its build found.
 class Maillage {
 public:
@@ -80,10 +77,13 @@ public:
     long manquants = 0;    // binding values asked for beyond the last one (repeated)
 
     long nbSommets() const { return static_cast<long>(sommets.size() / 3); }
+    mutable long nbDistincts = 0;  // vertices written by exporteTableaux
     void dessine() const;
-    // Writes the mesh into the generated C file: static constant arrays (equal
-    // vertices written once, indexed) and one call to solidMaillage, in a block.
-    void exporte(FILE* out) const;
+    // Writes the mesh into the generated C file: static constant arrays named with
+    // the prefix (equal vertices written once, indexed), before the functions; then,
+    // where the mesh is drawn, one call to solidMaillage.
+    void exporteTableaux(FILE* out, const char* prefixe) const;
+    void exporteAppel(FILE* out, const char* prefixe) const;
     // The bytes of the arrays that drawing needs.
     size_t octets() const;
     // Gives back what the arrays hold beyond their size, once built.
@@ -94,5 +94,7 @@ public:
 Maillage maillageFaces(const EntreeMaillage& e);   // IndexedFaceSet
 Maillage maillageLignes(const EntreeMaillage& e);  // IndexedLineSet
 Maillage maillagePoints(const EntreeMaillage& e);  // PointSet
+
+}  // namespace vrml1
 
 #endif

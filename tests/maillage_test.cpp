@@ -9,6 +9,8 @@
 #include "shapes/Maillage.h"
 #include "tests/aide.h"
 
+using namespace vrml1;
+
 namespace {
 
 // Five points: a unit square in z = 0 (0 1 2 3) and a point above the origin (4).
@@ -232,13 +234,14 @@ TEST(Maillage, savedOnceForEachDistinctVertexWithItsIndices) {
         char* tampon = nullptr;
         size_t taille = 0;
         FILE* out = open_memstream(&tampon, &taille);
-        m.exporte(out);
+        m.exporteTableaux(out, "p_");
+        m.exporteAppel(out, "p_");
         fclose(out);
         texte.assign(tampon, taille);
         free(tampon);
     }
-    EXPECT_NE(texte.find("static const float s[] = {\n      0.f,0.f,0.f,1.f,0.f,0.f,1.f,1.f,0.f,0.f,1.f,0.f };"),
+    EXPECT_NE(texte.find("static const float p_s[] = {\n  0.f,0.f,0.f,1.f,0.f,0.f,1.f,1.f,0.f,0.f,1.f,0.f };"),
               std::string::npos) << texte;
-    EXPECT_NE(texte.find("static const unsigned int i[] = {\n      0,1,2,0,2,3 };"), std::string::npos);
-    EXPECT_NE(texte.find("solidMaillage(GL_TRIANGLES,0,b,4,s,n,nullptr,6,i);"), std::string::npos);
+    EXPECT_NE(texte.find("static const unsigned int p_i[] = {\n  0,1,2,0,2,3 };"), std::string::npos);
+    EXPECT_NE(texte.find("solidMaillage(GL_TRIANGLES,0,p_b,4,p_s,p_n,nullptr,6,p_i);"), std::string::npos);
 }
