@@ -61,12 +61,19 @@ double produit(const float* a, const float* b) {
     return double(a[0]) * b[0] + double(a[1]) * b[1] + double(a[2]) * b[2];
 }
 
-// A face is convex when it turns one way only, once round, about its normal.
+// A face is convex when it turns one way only, once round, about its normal. A point
+// repeated in a row is taken once: its null edge has no direction.
 bool convexe(const Coins& c, const Face& f, const float* n) {
-    double tour = 0;
+    std::vector<const float*> p;
     for (long i = 0; i < f.nb; ++i) {
-        const float *a = c.p(f.debut + i), *b = c.p(f.debut + (i + 1) % f.nb),
-                    *d = c.p(f.debut + (i + 2) % f.nb);
+        const float* q = c.p(f.debut + i);
+        if (p.empty() || memcmp(p.back(), q, 3 * sizeof(float))) p.push_back(q);
+    }
+    while (p.size() > 1 && !memcmp(p.back(), p.front(), 3 * sizeof(float))) p.pop_back();
+    const size_t k = p.size();
+    double tour = 0;
+    for (size_t i = 0; i < k; ++i) {
+        const float *a = p[i], *b = p[(i + 1) % k], *d = p[(i + 2) % k];
         double u[3] = {double(b[0]) - a[0], double(b[1]) - a[1], double(b[2]) - a[2]};
         double v[3] = {double(d[0]) - b[0], double(d[1]) - b[1], double(d[2]) - b[2]};
         double w[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2],
@@ -75,7 +82,7 @@ bool convexe(const Coins& c, const Face& f, const float* n) {
         if (sinus < 0) return false;
         tour += std::atan2(sinus, u[0] * v[0] + u[1] * v[1] + u[2] * v[2]);
     }
-    return std::fabs(tour - 2 * M_PI) < 1e-3;
+    return k >= 3 && std::fabs(tour - 2 * M_PI) < 1e-3;
 }
 
 // Faces that meet at equal points are smoothed together, even where the file gives
