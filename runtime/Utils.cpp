@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "scene/Groupes.h"
 #include "scene/Separator.h"
 
 static std::vector<MateriauFace> materiaux;
@@ -29,4 +30,8 @@ void depileLights() {
     if (premieresLumieres.empty()) return;
     eteintDepuis(premieresLumieres.back());
     premieresLumieres.pop_back();
+}
+
+int niveauLOD(const float c[3], const float* r, int nbRanges, int nbNiveaux) {
+    return vrml1::niveauLOD(c, r, nbRanges, nbNiveaux);
 }

@@ -323,7 +323,7 @@ void Lecteur::litBloc(Noeud* n, Etat& etat) {
         premier = false;
         if (const Champ* ch = champs.cherche(mot)) {
             lisChamp(*lex, monde.messages, *ch);
-        } else if (g) {
+        } else if (g && (mot == "DEF" || mot == "USE" || lex->regarde() == '{')) {
             litEnfant(mot, g, g->portee() == Groupe::TOUT ? copie : etat, avant, &choisi);
         } else {
             monde.messages.signale(Probleme::ChampInconnu, *lex, "unknown field '%.*s' in %s",

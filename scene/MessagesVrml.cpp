@@ -10,7 +10,7 @@ namespace vrml1 {
 
 static const char* nomsSortes[] = {
     "syntax problems", "bad values", "unknown fields", "unknown node types",
-    "unknown names", "inlines not read", "nestings too deep", "unfinished nodes",
+    "unknown names", "WWWInline problems", "nestings too deep", "unfinished nodes",
 };
 
 static void ligne(const char* prefixe, const char* format, va_list args) {

@@ -51,8 +51,10 @@ Scene::Scene(const char* chemin, bool complet) : noeuds(new ListeNoeuds) {
     // holding the lock through the reading makes those locks a counter increment,
     // which saves about a fifth of the reading time.
     flockfile(in);
+    oublieTypesIgnores();
     while (litMot(in, mot)) litNoeud(mot, in, noeuds);
     funlockfile(in);
+    if (*typesIgnores()) avertit("%s: %s skipped; --vrml1 reads them", chemin, typesIgnores());
     // A stop of the nesting guard belongs to this file only: the block readers
     // must read whole again afterwards.
     reprendLecture();
