@@ -1,5 +1,7 @@
 #include "properties/ProprietesVrml.h"
 
+#include <algorithm>
+
 #include "scene/Etat.h"
 
 namespace vrml1 {
@@ -25,7 +27,8 @@ void Material::prepare(Etat&) {
     couleur(diffuseColor, premier.diffuseColor);
     couleur(specularColor, premier.specularColor);
     couleur(emissiveColor, premier.emissiveColor);
-    if (!shininess.empty()) premier.shininess = shininess[0];
+    // OpenGL refuses an exponent outside 0..128: the standard's 0..1, clamped.
+    if (!shininess.empty()) premier.shininess = std::min(1.0f, std::max(0.0f, shininess[0]));
     if (!transparency.empty()) premier.transparency = transparency[0];
 }
 

@@ -45,11 +45,10 @@ private:
     std::string texte;
     int n = 0;
     void separe() {
+        if (n > 0) texte += ',';
         if (n++ % 12 == 0) {
             texte += "\n  ";
             if (texte.size() > 1 << 16) vide();
-        } else {
-            texte += ',';
         }
     }
     void vide() {
