@@ -8,7 +8,7 @@ paquets=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri mesa-utils
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick apitrace
-  valgrind
+  valgrind libcoin-dev
 )
 
 manquants=()
