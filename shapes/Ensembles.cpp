@@ -1,5 +1,6 @@
 #include "shapes/Ensembles.h"
 
+#include <cmath>
 #include <string>
 
 #include "properties/ProprietesVrml.h"
@@ -114,7 +115,38 @@ void Ensemble::mesure(Mesure& m) {
     m.triangles += maillage.triangles;
     m.segments += maillage.segments;
     m.points += maillage.points;
-    for (size_t i = 0; i + 3 <= maillage.sommets.size(); i += 3) m.ajoutePoint(&maillage.sommets[i]);
+    const std::vector<float>& s = maillage.sommets;
+    if (!boiteFaite) {
+        boiteFaite = true;
+        for (size_t i = 0; i + 3 <= s.size(); i += 3) {
+            if (!std::isfinite(s[i]) || !std::isfinite(s[i + 1]) || !std::isfinite(s[i + 2])) continue;
+            for (int k = 0; k < 3; ++k) {
+                if (boiteVide || s[i + k] < boite[k]) boite[k] = s[i + k];
+                if (boiteVide || s[i + k] > boite[3 + k]) boite[3 + k] = s[i + k];
+            }
+            boiteVide = false;
+        }
+    }
+    // Under a transform that keeps the axes (scales and translations), the box of the
+    // vertices is the box of the eight corners of theirs; otherwise, every vertex.
+    const double* t = m.courante.m;
+    bool axes = !t[1] && !t[2] && !t[3] && !t[4] && !t[6] && !t[7] && !t[8] && !t[9] && !t[11] && t[15] == 1;
+    if (axes) {
+        if (boiteVide) return;
+        bool finis = true;
+        for (int coin = 0; coin < 8; ++coin) {
+            float p[3] = {boite[coin & 1 ? 3 : 0], boite[coin & 2 ? 4 : 1], boite[coin & 4 ? 5 : 2]};
+            double q[3];
+            m.courante.point(p, q);
+            finis = finis && std::isfinite(q[0]) && std::isfinite(q[1]) && std::isfinite(q[2]);
+        }
+        if (finis) {
+            for (int coin = 0; coin < 8; ++coin)
+                m.ajoutePoint(boite[coin & 1 ? 3 : 0], boite[coin & 2 ? 4 : 1], boite[coin & 4 ? 5 : 2]);
+            return;
+        }
+    }
+    for (size_t i = 0; i + 3 <= s.size(); i += 3) m.ajoutePoint(&s[i]);
 }
 
 }  // namespace vrml1

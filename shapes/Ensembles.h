@@ -27,6 +27,10 @@ public:
     void mesure(Mesure& m) override;
 
 protected:
+    bool boiteFaite = false;  // the box of the finite vertices, once measured
+    bool boiteVide = true;
+    float boite[6];
+
     // The state's part of a mesh's inputs.
     static EntreeMaillage entree(const Etat& etat);
     // Builds through construit, then reports the data's problems once, at the node.

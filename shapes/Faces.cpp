@@ -123,66 +123,72 @@ std::vector<int32_t> positions(const EntreeMaillage& e, const std::vector<int32_
 // faces at the same position that are within creaseAngle of this face's. Where every
 // face at a position is within half the angle of the first one, any two are within
 // the angle: all its corners take the one sum, found once.
-void lisse(Coins& c, const std::vector<Face>& faces, const std::vector<float>& nf) {
-    long nb;
-    std::vector<int32_t> numero = positions(c.e, c.point, nb);
-    const size_t coins = c.point.size();
-    // The faces at each position, as one list cut into runs.
-    std::vector<int32_t> debut(nb + 1, 0), liste(coins);
-    for (int32_t p : c.point) ++debut[numero[p] + 1];
-    for (long i = 1; i <= nb; ++i) debut[i] += debut[i - 1];
-    {
+class Lissage {
+public:
+    Lissage(const Coins& c, const std::vector<Face>& faces, const std::vector<float>& nf)
+        : c(c), nf(nf), seuil(std::cos(double(c.e.creaseAngle))) {
+        long nb;
+        numero = positions(c.e, c.point, nb);
+        // The faces at each position, as one list cut into runs.
+        debut.assign(nb + 1, 0);
+        liste.resize(c.point.size());
+        for (int32_t p : c.point) ++debut[numero[p] + 1];
+        for (long i = 1; i <= nb; ++i) debut[i] += debut[i - 1];
         std::vector<int32_t> place(debut.begin(), debut.end() - 1);
         for (size_t f = 0; f < faces.size(); ++f)
             for (long i = faces[f].debut; i < faces[f].debut + faces[f].nb; ++i)
                 liste[place[numero[c.point[i]]]++] = int32_t(f);
-    }
 
-    const double seuil = std::cos(double(c.e.creaseAngle));
-    const double demiSeuil = std::cos(double(c.e.creaseAngle) / 2);
-    std::vector<float> commune(3 * nb);  // the one sum of a position, or NaN: none
-    for (long q = 0; q < nb; ++q) {
-        const float* n0 = &nf[3 * liste[debut[q]]];
-        double s[3] = {0, 0, 0};
-        bool proches = true;
-        for (long k = debut[q]; k < debut[q + 1] && proches; ++k) {
-            const float* g = &nf[3 * liste[k]];
-            proches = produit(n0, g) >= demiSeuil;
-            s[0] += g[0], s[1] += g[1], s[2] += g[2];
+        const double demiSeuil = std::cos(double(c.e.creaseAngle) / 2);
+        commune.resize(3 * nb);
+        for (long q = 0; q < nb; ++q) {
+            const float* n0 = &nf[3 * liste[debut[q]]];
+            double s[3] = {0, 0, 0};
+            bool proches = true;
+            for (long k = debut[q]; k < debut[q + 1] && proches; ++k) {
+                const float* g = &nf[3 * liste[k]];
+                proches = produit(n0, g) >= demiSeuil;
+                s[0] += g[0], s[1] += g[1], s[2] += g[2];
+            }
+            if (!proches || !unitaire(s, &commune[3 * q])) commune[3 * q] = NAN;
         }
-        double l = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
-        float* v = &commune[3 * q];
-        if (proches && l > 0) v[0] = float(s[0] / l), v[1] = float(s[1] / l), v[2] = float(s[2] / l);
-        else v[0] = NAN;
     }
 
-    const long LIMITE = 1024;  // past it a corner keeps its face's normal
-    c.normale.resize(3 * coins);
-    for (size_t f = 0; f < faces.size(); ++f) {
+    // The normal of corner i, of face f.
+    void normale(long f, long i, float* v) const {
+        long q = numero[c.point[i]];
+        if (!std::isnan(commune[3 * q])) {
+            memcpy(v, &commune[3 * q], 3 * sizeof(float));
+            return;
+        }
         const float* n = &nf[3 * f];
-        for (long i = faces[f].debut; i < faces[f].debut + faces[f].nb; ++i) {
-            long q = numero[c.point[i]];
-            float* v = &c.normale[3 * i];
-            if (!std::isnan(commune[3 * q])) {
-                memcpy(v, &commune[3 * q], 3 * sizeof(float));
-                continue;
+        long a = debut[q], b = debut[q + 1];
+        double s[3] = {n[0], n[1], n[2]};
+        const long LIMITE = 1024;  // past it a corner keeps its face's normal
+        if (b - a <= LIMITE) {
+            s[0] = s[1] = s[2] = 0;
+            for (long k = a; k < b; ++k) {
+                const float* g = &nf[3 * liste[k]];
+                if (liste[k] == f || produit(n, g) >= seuil) s[0] += g[0], s[1] += g[1], s[2] += g[2];
             }
-            long a = debut[q], b = debut[q + 1];
-            double s[3] = {n[0], n[1], n[2]};
-            if (b - a <= LIMITE) {
-                s[0] = s[1] = s[2] = 0;
-                for (long k = a; k < b; ++k) {
-                    const float* g = &nf[3 * liste[k]];
-                    if (liste[k] == long(f) || produit(n, g) >= seuil)
-                        s[0] += g[0], s[1] += g[1], s[2] += g[2];
-                }
-            }
-            double l = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
-            if (l > 0) v[0] = float(s[0] / l), v[1] = float(s[1] / l), v[2] = float(s[2] / l);
-            else memcpy(v, n, 3 * sizeof(float));
         }
+        if (!unitaire(s, v)) memcpy(v, n, 3 * sizeof(float));
     }
-}
+
+private:
+    const Coins& c;
+    const std::vector<float>& nf;
+    double seuil;
+    std::vector<int32_t> numero, debut, liste;
+    std::vector<float> commune;  // the one sum of a position, or NaN: none
+
+    static bool unitaire(const double s[3], float* v) {
+        double l = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
+        if (!(l > 0)) return false;
+        v[0] = float(s[0] / l), v[1] = float(s[1] / l), v[2] = float(s[2] / l);
+        return true;
+    }
+};
 
 // GLU's tessellator, once per mesh; its callbacks gather whole triangles, as corner
 // numbers.
@@ -244,13 +250,6 @@ private:
     Decoupe d;
 };
 
-// Appends corner i to the drawing arrays, at vertex v.
-void ecrit(Maillage& m, const Coins& c, long i, long v) {
-    memcpy(&m.sommets[3 * v], c.p(i), 3 * sizeof(float));
-    memcpy(&m.normales[3 * v], c.n(i), 3 * sizeof(float));
-    if (!m.couleurs.empty()) memcpy(&m.couleurs[4 * v], c.c(i), 4);
-}
-
 }  // namespace
 
 Maillage maillageFaces(const EntreeMaillage& e) {
@@ -311,49 +310,65 @@ Maillage maillageFaces(const EntreeMaillage& e) {
 
     // Normals: the file's, unless it gives none or, for DEFAULT, too few.
     bool calculees = e.nbNormales == 0 || (e.liaisonNormale == DEFAULT && manquantsN > 0);
-    if (calculees) {
-        lisse(c, faces, nf);
-    } else {
-        m.manquants += manquantsN;
-        c.normale.resize(3 * normale.size());
-        for (size_t i = 0; i < normale.size(); ++i)
-            memcpy(&c.normale[3 * i], e.normales + 3 * long(normale[i]), 3 * sizeof(float));
-    }
+    if (!calculees) m.manquants += manquantsN;
+    Lissage* lissage = calculees ? new Lissage(c, faces, nf) : nullptr;
+    auto normaleCoin = [&](long f, long i, float* v) {
+        if (lissage) lissage->normale(f, i, v);
+        else memcpy(v, e.normales + 3 * long(normale[i]), 3 * sizeof(float));
+    };
 
     // Triangles: a fan, or GLU's for a face that may be concave and is not convex.
     std::vector<char> decoupee(faces.size(), 0);
     long prevus = 0;
+    bool decoupe = false;
     for (size_t f = 0; f < faces.size(); ++f) {
         decoupee[f] = faces[f].nb > 3 && e.typeFaces == UNKNOWN_FACE_TYPE &&
                       !convexe(c, faces[f], &nf[3 * f]);
+        decoupe = decoupe || decoupee[f];
         if (!decoupee[f]) prevus += 3 * (faces[f].nb - 2);
-    }
-    Tessellateur* tess = nullptr;
-    std::vector<long> morceaux;  // the corners of the tessellated faces' triangles
-    for (size_t f = 0; f < faces.size(); ++f) {
         ++m.faces;
         m.triangles += faces[f].nb - 2;
-        if (!decoupee[f]) continue;
-        if (!tess) tess = new Tessellateur(c);
-        const std::vector<long>& t = tess->decoupe(faces[f], &nf[3 * f]);
-        morceaux.insert(morceaux.end(), t.begin(), t.end());
     }
-    delete tess;
+    std::vector<long> morceaux;  // the corners of the tessellated faces' triangles
+    if (decoupe) {
+        // The tessellator's new vertices take their normals from the corners'.
+        c.normale.resize(3 * c.point.size());
+        for (size_t f = 0; f < faces.size(); ++f)
+            for (long i = faces[f].debut; i < faces[f].debut + faces[f].nb; ++i)
+                normaleCoin(long(f), i, &c.normale[3 * i]);
+        Tessellateur tess(c);
+        for (size_t f = 0; f < faces.size(); ++f) {
+            if (!decoupee[f]) continue;
+            const std::vector<long>& t = tess.decoupe(faces[f], &nf[3 * f]);
+            morceaux.insert(morceaux.end(), t.begin(), t.end());
+        }
+    }
     prevus += long(morceaux.size());
     m.sommets.resize(3 * prevus);
     m.normales.resize(3 * prevus);
     if (couleurs) m.couleurs.resize(4 * prevus);
     long v = 0;
+    std::vector<float> n;  // the normals of one face's corners
     for (size_t f = 0; f < faces.size(); ++f) {
         if (decoupee[f]) continue;
         const Face& g = faces[f];
-        for (long i = 1; i + 1 < g.nb; ++i) {
-            ecrit(m, c, g.debut, v++);
-            ecrit(m, c, g.debut + i, v++);
-            ecrit(m, c, g.debut + i + 1, v++);
-        }
+        n.resize(3 * g.nb);
+        for (long i = 0; i < g.nb; ++i) normaleCoin(long(f), g.debut + i, &n[3 * i]);
+        auto ecrit = [&](long i) {
+            memcpy(&m.sommets[3 * v], c.p(g.debut + i), 3 * sizeof(float));
+            memcpy(&m.normales[3 * v], &n[3 * i], 3 * sizeof(float));
+            if (couleurs) memcpy(&m.couleurs[4 * v], c.c(g.debut + i), 4);
+            ++v;
+        };
+        for (long i = 1; i + 1 < g.nb; ++i) ecrit(0), ecrit(i), ecrit(i + 1);
     }
-    for (long i : morceaux) ecrit(m, c, i, v++);
+    delete lissage;
+    for (long i : morceaux) {
+        memcpy(&m.sommets[3 * v], c.p(i), 3 * sizeof(float));
+        memcpy(&m.normales[3 * v], c.n(i), 3 * sizeof(float));
+        if (couleurs) memcpy(&m.couleurs[4 * v], c.c(i), 4);
+        ++v;
+    }
     return m;
 }
 
