@@ -102,7 +102,10 @@ std::vector<int32_t> positions(const EntreeMaillage& e, const std::vector<int32_
         if (numero[p] >= 0) continue;
         uint32_t k[3], l[3];
         bits(p, k);
-        size_t h = ((k[0] * 0x9E3779B1u) ^ (k[1] * 0x85EBCA77u) ^ (k[2] * 0xC2B2AE3Du)) & (taille - 1);
+        // Every bit of the three coordinates stirred into the table's number.
+        uint64_t x = (uint64_t(k[0]) << 32 | k[1]) * 0x9E3779B97F4A7C15u ^ k[2];
+        x = (x ^ (x >> 31)) * 0xBF58476D1CE4E5B9u;
+        size_t h = (x ^ (x >> 29)) & (taille - 1);
         for (;; h = (h + 1) & (taille - 1)) {
             if (table[h] < 0) {
                 table[h] = p;
