@@ -25,7 +25,11 @@ void Material::prepare(Etat&) {
     couleur(diffuseColor, premier.diffuseColor);
     couleur(specularColor, premier.specularColor);
     couleur(emissiveColor, premier.emissiveColor);
+    // OpenGL takes an exponent of 0 to 128 only: a shininess outside 0..1 (files say
+    // 1.02) would be an error in every frame.
     if (!shininess.empty()) premier.shininess = shininess[0];
+    if (!(premier.shininess >= 0)) premier.shininess = 0;
+    if (premier.shininess > 1) premier.shininess = 1;
     if (!transparency.empty()) premier.transparency = transparency[0];
 }
 
