@@ -77,8 +77,10 @@ public:
     void prepareSous() override {
         copie(location, sous.location);
         copie(direction, sous.direction);
-        sous.dropOffRate = dropOffRate;
-        sous.cutOffAngle = cutOffAngle;
+        // Kept where OpenGL accepts them (an exponent of 0 to 128, a cone of 0 to 90
+        // degrees), so that no frame gives an error.
+        sous.dropOffRate = dropOffRate >= 0 ? (dropOffRate <= 128 ? dropOffRate : 128) : 0;
+        sous.cutOffAngle = cutOffAngle >= 0 ? (cutOffAngle <= 1.5707f ? cutOffAngle : 1.5707f) : 0;
     }
 };
 

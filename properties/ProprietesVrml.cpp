@@ -1,7 +1,5 @@
 #include "properties/ProprietesVrml.h"
 
-#include <algorithm>
-
 #include "scene/Etat.h"
 
 namespace vrml1 {
@@ -27,8 +25,11 @@ void Material::prepare(Etat&) {
     couleur(diffuseColor, premier.diffuseColor);
     couleur(specularColor, premier.specularColor);
     couleur(emissiveColor, premier.emissiveColor);
-    // OpenGL refuses an exponent outside 0..128: the standard's 0..1, clamped.
-    if (!shininess.empty()) premier.shininess = std::min(1.0f, std::max(0.0f, shininess[0]));
+    // OpenGL takes an exponent of 0 to 128 only: a shininess outside 0..1 (files say
+    // 1.02) would be an error in every frame.
+    if (!shininess.empty()) premier.shininess = shininess[0];
+    if (!(premier.shininess >= 0)) premier.shininess = 0;
+    if (premier.shininess > 1) premier.shininess = 1;
     if (!transparency.empty()) premier.transparency = transparency[0];
 }
 

@@ -58,27 +58,45 @@ void Lexeur::sauteJeton() {
 }
 
 // A number starts with a digit, a sign or a point; strtof and strtol then take the
-// longest number they can (hexadecimal included), which never passes the final '\0'.
+// longest number they can (hexadecimal included).
 static bool debutNombre(char c) {
     return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
 }
 
+// The characters a number can hold, copied into a small buffer of its own: strtof
+// and strtol then never look at the rest of the text (a sanitizer's string check
+// would measure all of it at each number). An over-long number is read in place.
+const char* Lexeur::copieNombre(char* tampon, size_t taille) {
+    size_t n = 0;
+    while (n < taille - 1 && !finDeMot[static_cast<unsigned char>(p[n])]) {
+        tampon[n] = p[n];
+        ++n;
+    }
+    if (n == taille - 1) return p;
+    tampon[n] = '\0';
+    return tampon;
+}
+
 bool Lexeur::litFloat(float* v) {
     if (!debutNombre(regarde())) return false;
+    char tampon[64];
+    const char* debut = copieNombre(tampon, sizeof tampon);
     char* suite;
-    float x = strtof(p, &suite);
-    if (suite == p) return false;
-    p = suite;
+    float x = strtof(debut, &suite);
+    if (suite == debut) return false;
+    p += suite - debut;
     *v = x;
     return true;
 }
 
 bool Lexeur::litLong(int32_t* v) {
     if (!debutNombre(regarde())) return false;
+    char tampon[64];
+    const char* debut = copieNombre(tampon, sizeof tampon);
     char* suite;
-    long x = strtol(p, &suite, 0);
-    if (suite == p) return false;
-    p = suite;
+    long x = strtol(debut, &suite, 0);
+    if (suite == debut) return false;
+    p += suite - debut;
     // A value past 32 bits keeps its low 32 bits, as a C cast of the number would.
     *v = static_cast<int32_t>(static_cast<uint32_t>(static_cast<unsigned long>(x)));
     return true;

@@ -60,6 +60,7 @@ private:
     const char* p;
     const char* fin;
     void blancs();
+    const char* copieNombre(char* tampon, size_t taille);
 };
 
 }  // namespace vrml1
