@@ -87,12 +87,13 @@ bool convexe(const Coins& c, const Face& f, const float* n) {
 
 // Faces that meet at equal points are smoothed together, even where the file gives
 // the same position twice: each point used gets the number of its position, through
-// an open-addressed table of the positions' bits (-0 and 0 alike).
+// an open-addressed table of the positions' bits (-0 and 0 alike). Each entry holds a
+// point and 32 bits of its position's hash, so that a probe reads one entry.
 std::vector<int32_t> positions(const EntreeMaillage& e, const std::vector<int32_t>& point, long& nb) {
     std::vector<int32_t> numero(e.nbPoints, -1);
     size_t taille = 16;
     while (taille < 2 * size_t(e.nbPoints)) taille *= 2;
-    std::vector<int32_t> table(taille, -1);  // a point of each position met
+    std::vector<uint64_t> table(taille, 0);  // point + 1 << 32 | hash, 0 when free
     nb = 0;
     auto bits = [&](int32_t p, uint32_t k[3]) {
         float q[3] = {e.points[3 * p] + 0.0f, e.points[3 * p + 1] + 0.0f, e.points[3 * p + 2] + 0.0f};
@@ -102,19 +103,22 @@ std::vector<int32_t> positions(const EntreeMaillage& e, const std::vector<int32_
         if (numero[p] >= 0) continue;
         uint32_t k[3], l[3];
         bits(p, k);
-        // Every bit of the three coordinates stirred into the table's number.
+        // Every bit of the three coordinates stirred into the hash.
         uint64_t x = (uint64_t(k[0]) << 32 | k[1]) * 0x9E3779B97F4A7C15u ^ k[2];
         x = (x ^ (x >> 31)) * 0xBF58476D1CE4E5B9u;
-        size_t h = (x ^ (x >> 29)) & (taille - 1);
-        for (;; h = (h + 1) & (taille - 1)) {
-            if (table[h] < 0) {
-                table[h] = p;
+        x ^= x >> 29;
+        const uint32_t marque = uint32_t(x >> 32);
+        for (size_t h = x & (taille - 1);; h = (h + 1) & (taille - 1)) {
+            if (table[h] == 0) {
+                table[h] = uint64_t(p + 1) << 32 | marque;
                 numero[p] = int32_t(nb++);
                 break;
             }
-            bits(table[h], l);
+            if (uint32_t(table[h]) != marque) continue;
+            int32_t autre = int32_t(table[h] >> 32) - 1;
+            bits(autre, l);
             if (!memcmp(k, l, sizeof k)) {
-                numero[p] = numero[table[h]];
+                numero[p] = numero[autre];
                 break;
             }
         }
