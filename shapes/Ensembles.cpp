@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "properties/ProprietesVrml.h"
 #include "scene/Etat.h"
@@ -10,17 +11,12 @@
 
 namespace vrml1 {
 
-// The four index fields of the two indexed shapes.
-template <class T>
-static void champsIndices(Champs& c, T* n) {
-    c.mfLong("coordIndex", &n->coordIndex);
-    c.mfLong("materialIndex", &n->materialIndex);
-    c.mfLong("normalIndex", &n->normalIndex);
-    c.mfLong("textureCoordIndex", &n->textureCoordIndex);
+void EnsembleIndexe::champs(Champs& c) {
+    c.mfLong("coordIndex", &coordIndex);
+    c.mfLong("materialIndex", &materialIndex);
+    c.mfLong("normalIndex", &normalIndex);
+    c.mfLong("textureCoordIndex", &textureCoordIndex);
 }
-
-void IndexedFaceSet::champs(Champs& c) { champsIndices(c, this); }
-void IndexedLineSet::champs(Champs& c) { champsIndices(c, this); }
 
 void PointSet::champs(Champs& c) {
     c.sfLong("startIndex", &startIndex);
@@ -52,11 +48,10 @@ EntreeMaillage Ensemble::entree(const Etat& etat) {
     return e;
 }
 
-void Ensemble::construit(const Etat& etat, Maillage (*construit)(const EntreeMaillage&),
-                         const EntreeMaillage& e) {
-    maillage = construit(e);
-    if (!etat.messages) return;
+void Ensemble::garde(const Etat& etat, Maillage construit) {
+    maillage = std::move(construit);
     const Maillage& m = maillage;
+    if (!etat.messages) return;
     std::string lieu = std::string(fichier) + ":" + std::to_string(ligne) + ": " + type();
     const char* quoi = dynamic_cast<IndexedFaceSet*>(this) ? "faces" : "segments";
     if (m.horsBornes > 0 && dynamic_cast<PointSet*>(this))
@@ -74,35 +69,23 @@ void Ensemble::construit(const Etat& etat, Maillage (*construit)(const EntreeMai
                                lieu.c_str(), m.manquants);
 }
 
-// An index list let go once the arrays are built: the arrays are all drawing needs.
-static void libere(std::vector<int32_t>& v) { std::vector<int32_t>().swap(v); }
-
-template <class T>
-static void indices(EntreeMaillage& e, const T* n) {
-    e.coordIndex = n->coordIndex.data(), e.nbCoordIndex = long(n->coordIndex.size());
-    e.materialIndex = n->materialIndex.data(), e.nbMaterialIndex = long(n->materialIndex.size());
-    e.normalIndex = n->normalIndex.data(), e.nbNormalIndex = long(n->normalIndex.size());
-}
-
-void IndexedFaceSet::prepare(Etat& etat) {
+// The index lists are let go once the arrays are built: the arrays are all drawing
+// needs.
+void EnsembleIndexe::prepare(Etat& etat) {
     EntreeMaillage e = entree(etat);
-    indices(e, this);
-    construit(etat, maillageFaces, e);
-    libere(coordIndex), libere(materialIndex), libere(normalIndex), libere(textureCoordIndex);
-}
-
-void IndexedLineSet::prepare(Etat& etat) {
-    EntreeMaillage e = entree(etat);
-    indices(e, this);
-    construit(etat, maillageLignes, e);
-    libere(coordIndex), libere(materialIndex), libere(normalIndex), libere(textureCoordIndex);
+    e.coordIndex = coordIndex.data(), e.nbCoordIndex = long(coordIndex.size());
+    e.materialIndex = materialIndex.data(), e.nbMaterialIndex = long(materialIndex.size());
+    e.normalIndex = normalIndex.data(), e.nbNormalIndex = long(normalIndex.size());
+    garde(etat, construit(e));
+    for (std::vector<int32_t>* v : {&coordIndex, &materialIndex, &normalIndex, &textureCoordIndex})
+        std::vector<int32_t>().swap(*v);
 }
 
 void PointSet::prepare(Etat& etat) {
     EntreeMaillage e = entree(etat);
     e.startIndex = startIndex;
     e.numPoints = numPoints;
-    construit(etat, maillagePoints, e);
+    garde(etat, maillagePoints(e));
 }
 
 static std::string prefixe(int numero) { return "m" + std::to_string(numero) + "_"; }

@@ -33,31 +33,38 @@ protected:
 
     // The state's part of a mesh's inputs.
     static EntreeMaillage entree(const Etat& etat);
-    // Builds through construit, then reports the data's problems once, at the node.
-    void construit(const Etat& etat, Maillage (*construit)(const EntreeMaillage&),
-                   const EntreeMaillage& e);
+    // Keeps the mesh built, and reports the problems of its data once, at the node.
+    void garde(const Etat& etat, Maillage construit);
 };
 
-class IndexedFaceSet : public Ensemble {
+// The two indexed shapes: the same fields, their own builder.
+class EnsembleIndexe : public Ensemble {
 public:
     std::vector<int32_t> coordIndex = {0};
     std::vector<int32_t> materialIndex = {-1};
     std::vector<int32_t> normalIndex = {-1};
     std::vector<int32_t> textureCoordIndex = {-1};  // read, not used
+    void champs(Champs& c) override;
+    void prepare(Etat& etat) override;
+
+protected:
+    virtual Maillage construit(const EntreeMaillage& e) const = 0;
+};
+
+class IndexedFaceSet : public EnsembleIndexe {
+public:
     const char* type() const override { return "IndexedFaceSet"; }
-    void champs(Champs& c) override;
-    void prepare(Etat& etat) override;
+
+protected:
+    Maillage construit(const EntreeMaillage& e) const override { return maillageFaces(e); }
 };
 
-class IndexedLineSet : public Ensemble {
+class IndexedLineSet : public EnsembleIndexe {
 public:
-    std::vector<int32_t> coordIndex = {0};
-    std::vector<int32_t> materialIndex = {-1};
-    std::vector<int32_t> normalIndex = {-1};
-    std::vector<int32_t> textureCoordIndex = {-1};  // read, not used
     const char* type() const override { return "IndexedLineSet"; }
-    void champs(Champs& c) override;
-    void prepare(Etat& etat) override;
+
+protected:
+    Maillage construit(const EntreeMaillage& e) const override { return maillageLignes(e); }
 };
 
 class PointSet : public Ensemble {
