@@ -51,7 +51,8 @@ EntreeMaillage Ensemble::entree(const Etat& etat) {
 void Ensemble::garde(const Etat& etat, Maillage construit) {
     maillage = std::move(construit);
     const Maillage& m = maillage;
-    if (!etat.messages) return;
+    // Before any Coordinate3 a shape has nothing to draw, and nothing to say about it.
+    if (!etat.messages || !etat.coordonnees) return;
     std::string lieu = std::string(fichier) + ":" + std::to_string(ligne) + ": " + type();
     const char* quoi = dynamic_cast<IndexedFaceSet*>(this) ? "faces" : "segments";
     if (m.horsBornes > 0 && dynamic_cast<PointSet*>(this))
@@ -69,16 +70,18 @@ void Ensemble::garde(const Etat& etat, Maillage construit) {
                                lieu.c_str(), m.manquants);
 }
 
-// The index lists are let go once the arrays are built: the arrays are all drawing
-// needs.
+// Once the arrays are built they are all that drawing needs: a long index list is let
+// go (a mesh of a million triangles would keep 16 MB of indices beside its arrays);
+// a short one stays, as read.
 void EnsembleIndexe::prepare(Etat& etat) {
     EntreeMaillage e = entree(etat);
     e.coordIndex = coordIndex.data(), e.nbCoordIndex = long(coordIndex.size());
     e.materialIndex = materialIndex.data(), e.nbMaterialIndex = long(materialIndex.size());
     e.normalIndex = normalIndex.data(), e.nbNormalIndex = long(normalIndex.size());
     garde(etat, construit(e));
+    const size_t LONGUE = 1 << 16;
     for (std::vector<int32_t>* v : {&coordIndex, &materialIndex, &normalIndex, &textureCoordIndex})
-        std::vector<int32_t>().swap(*v);
+        if (v->size() >= LONGUE) std::vector<int32_t>().swap(*v);
 }
 
 void PointSet::prepare(Etat& etat) {
