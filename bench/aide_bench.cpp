@@ -1,5 +1,7 @@
 #include "bench/aide_bench.h"
 
+#include "scene/Monde.h"
+
 #include <sys/stat.h>
 
 #include <new>
@@ -37,5 +39,6 @@ static void libereListe(ListeNoeuds* liste) {
 
 void libereScene(Scene* scene) {
     libereListe(scene->noeuds);
+    delete scene->monde;  // a scene read with --vrml1 (nodes freed with it)
     delete scene;
 }

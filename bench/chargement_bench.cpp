@@ -16,6 +16,7 @@
 #include "properties/Scale.h"
 #include "properties/SpotLight.h"
 #include "properties/Translation.h"
+#include "scene/Monde.h"
 #include "scene/Separator.h"
 #include "shapes/Cone.h"
 #include "shapes/Cube.h"
@@ -62,8 +63,9 @@ static void rendPages(bool pagesNeuves) {
 // state.range(0): 1 when each load starts with fresh pages, as in the viewer, whose
 // one load is the first use of the heap: every page of the tree then costs the kernel
 // a page fault. 0 when the pages are already mapped, from the load before: what the
-// reader itself costs. Either way the heap is emptied between loads.
-static void BM_Chargement(benchmark::State& state, const char* nom) {
+// reader itself costs. Either way the heap is emptied between loads. complet: the file
+// is read as --vrml1 reads it (the full language's file of the same scene).
+static void BM_Chargement(benchmark::State& state, const char* nom, bool complet = false) {
     bool pagesNeuves = state.range(0) == 1;
     std::string chemin = entree(nom);
     double octets = octetsFichier(chemin);
@@ -71,8 +73,8 @@ static void BM_Chargement(benchmark::State& state, const char* nom) {
         state.SkipWithError("missing input; run `make bench`");
         return;
     }
-    Scene* essai = new Scene(chemin.c_str());
-    double noeuds = compteNoeuds(essai->noeuds);
+    Scene* essai = new Scene(chemin.c_str(), complet);
+    double noeuds = complet ? essai->monde->noeuds.size() : compteNoeuds(essai->noeuds);
     libereScene(essai);
     rendPages(pagesNeuves);
 
@@ -85,7 +87,7 @@ static void BM_Chargement(benchmark::State& state, const char* nom) {
         state.SetIterationTime(duel.manche(
             [&] {
                 long avant = defautsPages();
-                scene = new Scene(chemin.c_str());
+                scene = new Scene(chemin.c_str(), complet);
                 defauts += defautsPages() - avant;
             },
             [&] { jetons = litJetons(chemin.c_str()); }));
@@ -109,6 +111,10 @@ static void BM_Chargement(benchmark::State& state, const char* nom) {
 }
 // A load of the 20 MB file takes a few tenths of a second: enough rounds for a median.
 BENCHMARK_CAPTURE(BM_Chargement, 20Mo, "scene-20M.wrl")
+    ->ArgName("pages_neuves")->Arg(1)->Arg(0)->MinTime(1.5)->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+// The same scene in the full language (genere-scene.sh -c), read with --vrml1.
+BENCHMARK_CAPTURE(BM_Chargement, 20Mo_vrml1, "scene-20M-complet.wrl", true)
     ->ArgName("pages_neuves")->Arg(1)->Arg(0)->MinTime(1.5)->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Chargement, 10000, "scene-10000.wrl")

@@ -9,21 +9,22 @@
 namespace vrml1 {
 
 void Transforme::translation(const Vec3& t, float signe) {
-    operations.push_back({Operation::TRANSLATION, {signe * t.x, signe * t.y, signe * t.z, 0}, nullptr});
+    ajoute({Operation::TRANSLATION, {signe * t.x, signe * t.y, signe * t.z, 0}, nullptr});
 }
 
 // Degrees as the subset's Rotation keeps them (enDegres, then a float).
 void Transforme::rotation(const Rotation4& r, float signe) {
     float degres = enDegres(signe * r.angle);
-    operations.push_back({Operation::ROTATION, {degres, r.axe[0], r.axe[1], r.axe[2]}, nullptr});
+    ajoute({Operation::ROTATION, {degres, r.axe[0], r.axe[1], r.axe[2]}, nullptr});
 }
 
 void Transforme::echelle(const Vec3& s) {
-    operations.push_back({Operation::ECHELLE, {s.x, s.y, s.z, 0}, nullptr});
+    ajoute({Operation::ECHELLE, {s.x, s.y, s.z, 0}, nullptr});
 }
 
 void Transforme::dessine() {
-    for (const Operation& o : operations) {
+    for (int i = 0; i < nbOperations; ++i) {
+        const Operation& o = operations[i];
         switch (o.sorte) {
         case Operation::TRANSLATION: glTranslatef(o.v[0], o.v[1], o.v[2]); break;
         case Operation::ROTATION: glRotatef(o.v[0], o.v[1], o.v[2], o.v[3]); break;
@@ -34,7 +35,8 @@ void Transforme::dessine() {
 }
 
 void Transforme::exporteCorps(FILE* out) {
-    for (const Operation& o : operations) {
+    for (int i = 0; i < nbOperations; ++i) {
+        const Operation& o = operations[i];
         switch (o.sorte) {
         case Operation::TRANSLATION:
             ecritC(out, "  glTranslatef(%fF,%fF,%fF);\n", o.v[0], o.v[1], o.v[2]);
@@ -60,8 +62,9 @@ void Transforme::exporteCorps(FILE* out) {
 }
 
 // The operations on a matrix, as OpenGL applies them to its own.
-static void applique(const std::vector<Operation>& operations, Transformation& t) {
-    for (const Operation& o : operations) {
+static void applique(const Operation* operations, int nbOperations, Transformation& t) {
+    for (int i = 0; i < nbOperations; ++i) {
+        const Operation& o = operations[i];
         switch (o.sorte) {
         case Operation::TRANSLATION: t.translate(o.v[0], o.v[1], o.v[2]); break;
         case Operation::ROTATION: t.tourne(o.v[0], o.v[1], o.v[2], o.v[3]); break;
@@ -76,14 +79,14 @@ static void applique(const std::vector<Operation>& operations, Transformation& t
     }
 }
 
-void Transforme::mesure(Mesure& m) { applique(operations, m.courante); }
-void Transforme::metAJour(Etat& etat) { applique(operations, etat.matrice); }
+void Transforme::mesure(Mesure& m) { applique(operations, nbOperations, m.courante); }
+void Transforme::metAJour(Etat& etat) { applique(operations, nbOperations, etat.matrice); }
 
 void Translation::prepare(Etat&) { translation(translation_); }
 void Rotation::prepare(Etat&) { rotation(rotation_); }
 void Scale::prepare(Etat&) { echelle(scaleFactor); }
 void MatrixTransform::prepare(Etat&) {
-    operations.push_back({Operation::MATRICE, {0, 0, 0, 0}, matrix.m});
+    ajoute({Operation::MATRICE, {0, 0, 0, 0}, matrix.m});
 }
 
 void Transform::champs(Champs& c) {

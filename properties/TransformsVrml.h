@@ -19,13 +19,18 @@ struct Operation {
 
 class Transforme : public Noeud {
 public:
-    std::vector<Operation> operations;  // built by prepare
+    // Built by prepare; at most seven (Transform), kept in the node: no allocation.
+    Operation operations[7];
+    int nbOperations = 0;
     void dessine() override;
     void exporteCorps(FILE* out) override;
     void mesure(Mesure& m) override;
     void metAJour(Etat& etat) override;  // the reading state's matrix
 
 protected:
+    void ajoute(const Operation& o) {
+        if (nbOperations < 7) operations[nbOperations++] = o;
+    }
     void translation(const Vec3& t, float signe = 1);
     void rotation(const Rotation4& r, float signe = 1);
     void echelle(const Vec3& s);

@@ -35,3 +35,6 @@ void depileLights() {
 int niveauLOD(const float c[3], const float* r, int nbRanges, int nbNiveaux) {
     return vrml1::niveauLOD(c, r, nbRanges, nbNiveaux);
 }
+
+void empileMatrice() { vrml1::empileMatrice(); }
+void depileMatrice() { vrml1::depileMatrice(); }

@@ -21,7 +21,7 @@ TypeChamp typeDepuisNom(std::string_view nom) {
 
 const Champ* Champs::cherche(std::string_view nom) const {
     for (int i = 0; i < nombre; ++i)
-        if (nom == table[i].nom) return &table[i];
+        if (egal(nom, table[i].nom)) return &table[i];
     return nullptr;
 }
 

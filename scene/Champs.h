@@ -6,6 +6,7 @@
 // value of any type into the member. Defaults are the members' initial values.
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,12 @@ private:
 bool lisChamp(Lexeur& lex, Messages& messages, const Champ& champ);
 // Reads a value of the given type and throws it away (fields of unknown nodes).
 bool sauteValeur(Lexeur& lex, Messages& messages, TypeChamp type);
+
+// True when the view holds exactly the text of mot (no strlen of mot).
+inline bool egal(std::string_view vue, const char* mot) {
+    return !vue.empty() && mot[0] == vue[0] && strncmp(mot, vue.data(), vue.size()) == 0 &&
+           mot[vue.size()] == '\0';
+}
 
 // The word of an SFEnum value, or of a bit of an SFBitMask; "" when none matches.
 const char* nomMot(const Mot* mots, int valeur);

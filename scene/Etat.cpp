@@ -84,4 +84,8 @@ void Mesure::ajoutePoint(const float p[3]) {
     vide = false;
 }
 
+void Mesure::ajouteBoite(float dx, float dy, float dz) {
+    for (int i = 0; i < 8; ++i) ajoutePoint(i & 1 ? dx : -dx, i & 2 ? dy : -dy, i & 4 ? dz : -dz);
+}
+
 }  // namespace vrml1

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cmath>
 
 #include "scene/CodeC.h"
@@ -44,9 +45,26 @@ void Switch::enfantsDessines(std::vector<Noeud*>& liste) const {
         liste.push_back(enfants[whichChild]);
 }
 
+static int profondeurMatrices = 0;
+static std::vector<std::array<float, 16>> matricesGardees;
+
+void empileMatrice() {
+    if (profondeurMatrices++ < PILE_GL) return glPushMatrix();
+    matricesGardees.emplace_back();
+    glGetFloatv(GL_MODELVIEW_MATRIX, matricesGardees.back().data());
+}
+
+// An unmatched pop (a hand-edited file) changes nothing.
+void depileMatrice() {
+    if (profondeurMatrices == 0) return;
+    if (--profondeurMatrices < PILE_GL) return glPopMatrix();
+    glLoadMatrixf(matricesGardees.back().data());
+    matricesGardees.pop_back();
+}
+
 void Groupe::dessineEnfants(const std::vector<Noeud*>& liste) {
     Portee p = portee();
-    if (p != AUCUNE) glPushMatrix();
+    if (p != AUCUNE) empileMatrice();
     if (p == TOUT) {
         // The subset's Separator: the front material and the lights stay inside.
         int premiere = premiereLumiereDisponible();
@@ -58,16 +76,16 @@ void Groupe::dessineEnfants(const std::vector<Noeud*>& liste) {
     } else {
         for (Noeud* n : liste) n->dessine();
     }
-    if (p != AUCUNE) glPopMatrix();
+    if (p != AUCUNE) depileMatrice();
 }
 
 void Groupe::exporteEnfants(FILE* out, const std::vector<Noeud*>& liste) {
     Portee p = portee();
-    if (p != AUCUNE) fprintf(out, "  glPushMatrix();\n");
+    if (p != AUCUNE) fprintf(out, "  empileMatrice();\n");
     if (p == TOUT) fprintf(out, "  empileMaterial();\n  empileLights();\n");
     for (Noeud* n : liste) n->exporte(out);
     if (p == TOUT) fprintf(out, "  depileLights();\n  depileMaterial();\n");
-    if (p != AUCUNE) fprintf(out, "  glPopMatrix();\n");
+    if (p != AUCUNE) fprintf(out, "  depileMatrice();\n");
 }
 
 void Groupe::mesureEnfants(Mesure& m, const std::vector<Noeud*>& liste) {

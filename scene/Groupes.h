@@ -14,11 +14,19 @@ namespace vrml1 {
 class Groupe : public Noeud {
 public:
     std::vector<Noeud*> enfants;
+    Groupe() { enfants.reserve(4); }  // one allocation for most groups
 
     // What the group keeps of the state around its children, at reading and drawing.
     enum Portee { AUCUNE, MATRICE, TOUT };
     virtual Portee portee() const { return AUCUNE; }
     bool estGroupe() const override { return true; }
+    virtual bool estInline() const { return false; }
+    // At reading: TOUS when the children are read one after the other, each in the
+    // state the one before left; otherwise each is read from the state before the
+    // group, and the state after the group is the one after the child of this index
+    // (none: AUCUN).
+    enum { TOUS = -1000, AUCUN = -1 };
+    virtual int enfantChoisi() const { return TOUS; }
 
     // The children drawn in the first frame: all of them, or Switch's choice (LOD
     // chooses by the view and writes all: see Lod).
@@ -73,6 +81,7 @@ public:
     int32_t whichChild = -1;
     const char* type() const override { return "Switch"; }
     void champs(Champs& c) override;
+    int enfantChoisi() const override { return whichChild == -3 ? TOUS : whichChild >= 0 ? whichChild : AUCUN; }
     void enfantsDessines(std::vector<Noeud*>& liste) const override;
 };
 
@@ -90,6 +99,7 @@ public:
     void champs(Champs& c) override;
     // Isolated like a Separator: what one level sets must not depend on the distance.
     Portee portee() const override { return TOUT; }
+    int enfantChoisi() const override { return AUCUN; }
     void dessine() override;
     void exporteCorps(FILE* out) override;
     void mesure(Mesure& m) override;
@@ -104,9 +114,17 @@ public:
     std::string name;
     Vec3 bboxSize = {0, 0, 0}, bboxCenter = {0, 0, 0};
     const char* type() const override { return "WWWInline"; }
+    bool estInline() const override { return true; }
     void champs(Champs& c) override;
     Portee portee() const override { return TOUT; }
 };
+
+// The matrix push and pop of the groups: OpenGL's modelview stack holds only 32
+// matrices, files nest deeper; past PILE_GL levels the matrix is kept here instead.
+// Saved files call the same (empileMatrice/depileMatrice of the run-time library).
+const int PILE_GL = 24;
+void empileMatrice();
+void depileMatrice();
 
 // The distance rule of LOD: the index of the child to draw for a centre c under the
 // current OpenGL modelview matrix, or -1 when there are no children.

@@ -19,6 +19,9 @@ namespace vrml1 {
 
 bool litFichier(FILE* in, std::string* texte) {
     texte->clear();
+    struct stat e;
+    if (fstat(fileno(in), &e) == 0 && S_ISREG(e.st_mode) && e.st_size > 0)
+        texte->reserve(static_cast<size_t>(e.st_size) + 1);
     char tampon[65536];
     size_t lus;
     while ((lus = fread(tampon, 1, sizeof tampon, in)) > 0) texte->append(tampon, lus);
@@ -84,7 +87,7 @@ bool estTypeStandard(std::string_view nom) {
 
 Noeud* Lecteur::cree(std::string_view type) {
     for (const auto& t : types)
-        if (type == t.first) {
+        if (egal(type, t.first)) {
             Noeud* n = t.second();
             monde.ajoute(n);
             n->fichier = lex->fichier;
@@ -125,19 +128,17 @@ void Lecteur::sauteBloc() {
 }
 
 void Lecteur::litNoeud(std::string_view premier, Groupe* parent, Etat& etat) {
-    std::string nom;
+    std::string_view nom;
     bool def = premier == "DEF";
     if (def || premier == "USE") {
-        std::string_view m = lex->mot();
-        nom.assign(m.data(), m.size());
+        nom = lex->mot();
         if (!def) {
-            auto trouve = noms.find(nom);
-            if (trouve == noms.end()) {
-                monde.messages.signale(Probleme::Nom, *lex, "USE of unknown name '%s'",
-                                       nom.c_str());
+            Noeud* n = noms.cherche(nom);
+            if (!n) {
+                monde.messages.signale(Probleme::Nom, *lex, "USE of unknown name '%.*s'",
+                                       static_cast<int>(nom.size()), nom.data());
                 return;
             }
-            Noeud* n = trouve->second;
             parent->enfants.push_back(n);
             ++n->utilisations;
             n->metAJour(etat);
@@ -169,7 +170,7 @@ void Lecteur::litNoeud(std::string_view premier, Groupe* parent, Etat& etat) {
     if (!n) return;
     n->utilisations = 1;
     // The name is known from here on: a USE inside the node itself cannot make a cycle.
-    if (def) noms[nom] = n;
+    if (def) noms.definit(nom, n);
 }
 
 // Declared fields and their types, from "fields [ SFFloat a, MFString isA ]".
@@ -282,23 +283,22 @@ void Lecteur::sauteInconnu(const Champs& champs) {
 // children in order from etat, which is the group's own copy when it keeps its state.
 void Lecteur::litEnfant(std::string_view premier, Groupe* g, Etat& etat, const Etat& avant,
                         Etat* choisi) {
-    auto* aiguillage = dynamic_cast<Switch*>(g);
-    bool depuisAvant = dynamic_cast<Lod*>(g) || (aiguillage && aiguillage->whichChild != -3);
-    if (!depuisAvant) return litNoeud(premier, g, etat);
+    int choix = g->enfantChoisi();
+    if (choix == Groupe::TOUS) return litNoeud(premier, g, etat);
     Etat e = avant;
     size_t rang = g->enfants.size();
     litNoeud(premier, g, e);
-    if (aiguillage && g->enfants.size() > rang && static_cast<int32_t>(rang) == aiguillage->whichChild)
-        *choisi = e;
+    if (g->enfants.size() > rang && static_cast<int>(rang) == choix) *choisi = e;
 }
 
 void Lecteur::litBloc(Noeud* n, Etat& etat) {
     Champs champs;
     n->champs(champs);
     Groupe* g = n->estGroupe() ? static_cast<Groupe*>(n) : nullptr;
-    Etat avant = etat;
-    Etat copie = etat;  // the children's state of a group that keeps its own
-    Etat choisi = etat;
+    // For a group only: the state before it, its children's own copy when it keeps
+    // its state, and the state after a Switch's chosen child.
+    Etat avant, copie, choisi;
+    if (g) avant = copie = choisi = etat;
     bool premier = true;
     for (;;) {
         char c = lex->regarde();
@@ -331,15 +331,14 @@ void Lecteur::litBloc(Noeud* n, Etat& etat) {
             sauteInconnu(champs);
         }
     }
-    if (auto* inl = dynamic_cast<WWWInline*>(n)) litInline(inl, copie);
     if (g) {
-        auto* aiguillage = dynamic_cast<Switch*>(g);
+        if (g->estInline()) litInline(static_cast<WWWInline*>(g), copie);
         if (g->portee() == Groupe::MATRICE) etat.matrice = avant.matrice;
-        else if (aiguillage && aiguillage->whichChild != -3) etat = choisi;
+        else if (g->portee() == Groupe::AUCUNE && g->enfantChoisi() != Groupe::TOUS) etat = choisi;
     }
     n->prepare(etat);
     n->metAJour(etat);
-    if (auto* camera = dynamic_cast<Camera*>(n)) monde.noteCamera(camera, etat.matrice);
+    if (n->estCamera()) monde.noteCamera(static_cast<Camera*>(n), etat.matrice);
 }
 
 void Lecteur::litInline(WWWInline* n, Etat& etat) {
@@ -383,13 +382,13 @@ void Lecteur::litInline(WWWInline* n, Etat& etat) {
     // A file of its own: its own names, folder and lexer; the same state and depth.
     Lexeur* lexAvant = lex;
     std::string dossierAvant = dossier;
-    std::map<std::string, Noeud*> nomsAvant;
-    nomsAvant.swap(noms);
+    Noms nomsAvant;
+    nomsAvant.echange(noms);
     ouverts.emplace_back(e.st_dev, e.st_ino);
     monde.ajouteChemin(chemin);
     litTexte(texte, debut, monde.dernierChemin(), n, etat);
     ouverts.pop_back();
-    noms.swap(nomsAvant);
+    noms.echange(nomsAvant);
     dossier = dossierAvant;
     lex = lexAvant;
 }

@@ -16,6 +16,7 @@
 
 #include "scene/Etat.h"
 #include "scene/Lexeur.h"
+#include "scene/Noms.h"
 
 namespace vrml1 {
 
@@ -53,7 +54,7 @@ private:
     Monde& monde;
     Lexeur* lex = nullptr;
     std::string dossier;                    // of the file being read, "" or ending in /
-    std::map<std::string, Noeud*> noms;     // DEF names of the file being read
+    Noms noms;  // DEF names of the file being read
     int profondeur = 0;                     // nodes open, inlines included
 
     void litNoeud(std::string_view premier, Groupe* parent, Etat& etat);

@@ -15,6 +15,9 @@ struct Mesure {
     Transformation courante;  // scene coordinates, as the transforms set them
     Transformation vue;       // the first frame's view before the scene (LOD)
     int nbFacettes = 72;      // the primitives' tessellation count
+    // For the framing: a shape may add the corners of a box around it in place of
+    // its vertices (a bound a little larger, in a few operations per shape).
+    bool grossiere = false;
 
     int64_t faces = 0, triangles = 0, segments = 0, points = 0;
     bool vide = true;
@@ -26,6 +29,9 @@ struct Mesure {
         const float p[3] = {x, y, z};
         ajoutePoint(p);
     }
+    // The eight corners of the box from -d to d (half extents), in the current
+    // coordinates.
+    void ajouteBoite(float dx, float dy, float dz);
 };
 
 }  // namespace vrml1

@@ -22,8 +22,8 @@ Monde::~Monde() {
 void Monde::ajoute(Noeud* n) {
     noeuds.push_back(n);
     n->numero = static_cast<int>(noeuds.size());
-    ++types[n->type()];
-    if (!n->dessinable()) ++nonDessines[n->type()];
+    auto& compte = comptesTypes[n->type()];
+    if (compte.first++ == 0) compte.second = n->dessinable();
 }
 
 void Monde::noteCamera(Camera* c, const Transformation& matrice) {
@@ -51,15 +51,22 @@ bool Monde::lit(const char* chemin, FILE* in, dev_t dev, ino_t ino) {
     etat.messages = &messages;
     lecteur.litTexte(texte, debut, dernierChemin(), &racine, etat);
     messages.bilan(chemin);
+    for (const auto& t : comptesTypes) {
+        types[t.first] += t.second.first;
+        if (!t.second.second) nonDessines[t.first] += t.second.first;
+    }
     if (!camera) calculeCadre();
     return true;
 }
 
-// The framing: the box of the first frame (LOD chosen as seen without framing) set
-// in the middle of the viewer's view, two units high, its larger side across the
-// view filling 90 % of the height; its depth kept inside the view's -12..12.
+// The framing: the box of the first frame (LOD chosen as seen without framing; the
+// primitives by the boxes around them) set in the middle of the viewer's view, two
+// units high, its larger side across the view filling 90 % of the height; its depth
+// kept inside the view's -12..12.
 void Monde::calculeCadre() {
-    Mesure m = mesure(72);
+    Mesure m;
+    m.grossiere = true;
+    racine.mesure(m);
     if (m.vide) return;
     cadre = true;
     double d[3];

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <deque>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ class Monde {
 public:
     Separator racine;            // the file's top-level nodes
     std::vector<Noeud*> noeuds;  // every node read, inlines included, in reading order
-    std::map<std::string, int> types;        // nodes read per type
+    std::map<std::string, int> types;        // nodes read per type (once read)
     std::map<std::string, int> nonDessines;  // of those, the types that draw nothing
     Messages messages;
 
@@ -53,6 +54,8 @@ public:
     const char* dernierChemin() const { return chemins.back().c_str(); }
 
 private:
+    // The counts while reading, by the address of each class's type name.
+    std::unordered_map<const char*, std::pair<int, bool>> comptesTypes;  // count, drawn
     std::deque<std::string> chemins;  // names of the files read, for the nodes' messages
     Transformation vueInitiale() const;
     void calculeCadre();

@@ -38,6 +38,8 @@ public:
     virtual void champs(Champs& c) { (void)c; }
     // True for the group nodes: nodes may follow the fields in the block.
     virtual bool estGroupe() const { return false; }
+    // True for the two cameras (vrml1::Camera).
+    virtual bool estCamera() const { return false; }
     // False for a type read but not drawn (textures, text): --info lists it.
     virtual bool dessinable() const { return true; }
 

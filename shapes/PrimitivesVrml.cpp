@@ -38,11 +38,17 @@ void Cube::dessine() { solidCube(width, height, depth, nbFacettes); }
 void Cube::exporteCorps(FILE* out) {
     ecritC(out, "  solidCube(%fF,%fF,%fF,%d);\n", width, height, depth, nbFacettes);
 }
-void Cube::mesure(Mesure& m) { sommetsCube(width, height, depth, m.nbFacettes, ajoute, &m); }
+void Cube::mesure(Mesure& m) {
+    if (m.grossiere) return m.ajouteBoite(width / 2, height / 2, depth / 2);
+    sommetsCube(width, height, depth, m.nbFacettes, ajoute, &m);
+}
 
 void Sphere::dessine() { solidSphere(radius, nbFacettes); }
 void Sphere::exporteCorps(FILE* out) { ecritC(out, "  solidSphere(%fF,%d);\n", radius, nbFacettes); }
-void Sphere::mesure(Mesure& m) { sommetsSphere(radius, m.nbFacettes, ajoute, &m); }
+void Sphere::mesure(Mesure& m) {
+    if (m.grossiere) return m.ajouteBoite(radius, radius, radius);
+    sommetsSphere(radius, m.nbFacettes, ajoute, &m);
+}
 
 void Cone::champs(Champs& c) {
     c.sfBitMask("parts", &parts, motsParties);
@@ -56,6 +62,7 @@ void Cone::exporteCorps(FILE* out) {
                       texteParties(parts & (SIDES | BOTTOM)).c_str());
 }
 void Cone::mesure(Mesure& m) {
+    if (m.grossiere) return m.ajouteBoite(bottomRadius, height / 2, bottomRadius);
     sommetsCone(bottomRadius, height, m.nbFacettes, parts & (SIDES | BOTTOM), ajoute, &m);
 }
 
@@ -70,6 +77,7 @@ void Cylinder::exporteCorps(FILE* out) {
     exporteRevolution(out, "solidCylindre", radius, height, texteParties(parts).c_str());
 }
 void Cylinder::mesure(Mesure& m) {
+    if (m.grossiere) return m.ajouteBoite(radius, height / 2, radius);
     sommetsCylindre(radius, height, m.nbFacettes, parts, ajoute, &m);
 }
 

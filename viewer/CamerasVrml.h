@@ -20,6 +20,7 @@ public:
     float focalDistance = 5;
 
     void champs(Champs& c) override;
+    bool estCamera() const override { return true; }
     // Loads the projection and the viewing transform, the user's view on top.
     virtual void place() = 0;
     // Writes the same, without the user's view.
