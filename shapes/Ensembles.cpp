@@ -101,7 +101,7 @@ void Ensemble::mesure(Mesure& m) {
     m.triangles += maillage.triangles;
     m.segments += maillage.segments;
     m.points += maillage.points;
-    const std::vector<float>& s = maillage.sommets;
+    const Brut<float>& s = maillage.sommets;
     if (!boiteFaite) {
         boiteFaite = true;
         for (size_t i = 0; i + 3 <= s.size(); i += 3) {

@@ -66,8 +66,8 @@ const char* nomPrimitive(int p) {
 // The distinct vertices, each given by its first occurrence, and every vertex's
 // number among them.
 static void distincts(const Maillage& m, std::vector<long>& premiers, std::vector<unsigned long>& indices) {
-    const std::vector<float> &sommets = m.sommets, &normales = m.normales;
-    const std::vector<unsigned char>& couleurs = m.couleurs;
+    const Brut<float> &sommets = m.sommets, &normales = m.normales;
+    const Brut<unsigned char>& couleurs = m.couleurs;
     const long n = m.nbSommets();
     // Equal vertices, found by an open-addressed table of their bytes.
     auto egaux = [&](long a, long b) {

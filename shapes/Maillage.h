@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "scene/Etat.h"
@@ -27,6 +29,25 @@ void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
                    const unsigned char* couleurs, int nbIndices, const unsigned int* indices);
 
 namespace vrml1 {
+
+// An allocator that leaves new elements as they are: the drawing arrays are written
+// whole right after they are sized, so zeroing them first would be a pass for nothing.
+template <class T>
+struct SansZero : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = SansZero<U>;
+    };
+    SansZero() = default;
+    template <class U>
+    SansZero(const SansZero<U>&) {}
+    template <class U>
+    void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... A>
+    void construct(U* p, A&&... a) { ::new (static_cast<void*>(p)) U(std::forward<A>(a)...); }
+};
+template <class T>
+using Brut = std::vector<T, SansZero<T>>;
 
 // The bindings (Liaison) and hints (OrdreSommets, TypeForme, TypeFace) are the
 // reading state's, scene/Etat.h.
@@ -64,9 +85,9 @@ public:
     int primitive = 0;             // GL_TRIANGLES, GL_LINES or GL_POINTS
     int drapeaux = 0;
     float base[4] = {0.8f, 0.8f, 0.8f, 1};  // colour of unlit vertices without colours
-    std::vector<float> sommets;    // x y z per vertex
-    std::vector<float> normales;   // per vertex, or empty: unlit
-    std::vector<unsigned char> couleurs;  // r g b a per vertex, or empty: the material
+    Brut<float> sommets;    // x y z per vertex
+    Brut<float> normales;   // per vertex, or empty: unlit
+    Brut<unsigned char> couleurs;  // r g b a per vertex, or empty: the material
 
     // Counts for --info: faces drawn, their triangles (k - 2 for k vertices),
     // segments (k - 1 per polyline of k vertices), points.
