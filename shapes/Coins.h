@@ -33,7 +33,7 @@ struct Coins {
 };
 
 struct Face {
-    long debut, nb;  // its corners
+    int32_t debut, nb;  // its corners (a face list holds fewer than 2^31)
 };
 
 // The dot product of two vectors, in double.

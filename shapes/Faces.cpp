@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -64,7 +65,8 @@ Maillage maillageFaces(const EntreeMaillage& e) {
             ++face;
             continue;
         }
-        faces.push_back({long(c.point.size()), k});
+        if (c.point.size() + k > size_t(INT32_MAX)) break;  // past 8 GB of indices
+        faces.push_back({int32_t(c.point.size()), int32_t(k)});
         c.point.insert(c.point.end(), ci + j0, ci + j1);
         for (long j = j0; j < j1; ++j) {
             long s = sommet + j - j0;
