@@ -26,6 +26,8 @@ fi
 
 exec awk -v groupes="$groupes" -v octets="$octets" -v complet="$complet" '
 function groupe(i,    cote, x, y, z, pas, taille, forme, t) {
+    # In the full language every fifth group is a USE of the one before.
+    if (complet && i % 5 == 4) return sprintf("USE G%d  # group %d again\n", i - 1, i - 1)
     # The grid holds the requested groups, or one group per 150 bytes of the size.
     cote = int(sqrt(total - 1)) + 1
     pas = 1.8 / cote
@@ -33,10 +35,17 @@ function groupe(i,    cote, x, y, z, pas, taille, forme, t) {
     x = -0.9 + pas * (i % cote + 0.5)
     y = -0.9 + pas * (int(i / cote) % cote + 0.5)
     z = ((i * 7) % 11 - 5) * 0.1
-    t = "Separator {\n"
-    t = t sprintf("  Translation { translation %.4f %.4f %.4f }\n", x, y, z)
-    t = t sprintf("  Material { diffuseColor %.3f %.3f %.3f shininess %.2f }\n",
-                  (i % 5) * 0.2, (i % 7) / 7, (i % 3) * 0.4 + 0.2, (i % 4) * 0.25)
+    if (complet) {
+        t = sprintf("DEF G%d Separator {  # group %d\n", i, i)
+        t = t sprintf("  Transform { translation %.4f %.4f %.4f }\n", x, y, z)
+        t = t sprintf("  Material { diffuseColor [ %.3f %.3f %.3f, ] shininess [ %.2f ] }\n",
+                      (i % 5) * 0.2, (i % 7) / 7, (i % 3) * 0.4 + 0.2, (i % 4) * 0.25)
+    } else {
+        t = "Separator {\n"
+        t = t sprintf("  Translation { translation %.4f %.4f %.4f }\n", x, y, z)
+        t = t sprintf("  Material { diffuseColor %.3f %.3f %.3f shininess %.2f }\n",
+                      (i % 5) * 0.2, (i % 7) / 7, (i % 3) * 0.4 + 0.2, (i % 4) * 0.25)
+    }
     forme = i % 4
     if (forme == 0)
         t = t sprintf("  Cube { width %.4f height %.4f depth %.4f }\n",
@@ -47,35 +56,8 @@ function groupe(i,    cote, x, y, z, pas, taille, forme, t) {
         t = t sprintf("  Cone { bottomRadius %.4f height %.4f parts ALL }\n",
                       taille, taille * 2)
     else
-        t = t sprintf("  Cylinder { radius %.4f height %.4f parts SIDES|BOTTOM }\n",
-                      taille * 0.8, taille * 2)
-    return t "}\n"
-}
-# The same group in the full language.
-function groupeComplet(i,    cote, x, y, z, pas, taille, forme, t) {
-    if (i % 5 == 4) return sprintf("USE G%d  # group %d again\n", i - 1, i - 1)
-    cote = int(sqrt(total - 1)) + 1
-    pas = 1.8 / cote
-    taille = pas * 0.35
-    x = -0.9 + pas * (i % cote + 0.5)
-    y = -0.9 + pas * (int(i / cote) % cote + 0.5)
-    z = ((i * 7) % 11 - 5) * 0.1
-    t = sprintf("DEF G%d Separator {  # group %d\n", i, i)
-    t = t sprintf("  Transform { translation %.4f %.4f %.4f }\n", x, y, z)
-    t = t sprintf("  Material { diffuseColor [ %.3f %.3f %.3f, ] shininess [ %.2f ] }\n",
-                  (i % 5) * 0.2, (i % 7) / 7, (i % 3) * 0.4 + 0.2, (i % 4) * 0.25)
-    forme = i % 4
-    if (forme == 0)
-        t = t sprintf("  Cube { width %.4f height %.4f depth %.4f }\n",
-                      taille * 1.6, taille * 1.4, taille * 1.2)
-    else if (forme == 1)
-        t = t sprintf("  Sphere { radius %.4f }\n", taille)
-    else if (forme == 2)
-        t = t sprintf("  Cone { bottomRadius %.4f height %.4f parts ALL }\n",
-                      taille, taille * 2)
-    else
-        t = t sprintf("  Cylinder { radius %.4f height %.4f parts ( SIDES | BOTTOM ) }\n",
-                      taille * 0.8, taille * 2)
+        t = t sprintf("  Cylinder { radius %.4f height %.4f parts %s }\n",
+                      taille * 0.8, taille * 2, complet ? "( SIDES | BOTTOM )" : "SIDES|BOTTOM")
     return t "}\n"
 }
 BEGIN {
@@ -83,7 +65,7 @@ BEGIN {
     printf "#VRML V1.0 ascii\n\n"
     ecrits = 18
     for (i = 0; groupes > 0 ? i < groupes : ecrits < octets; i++) {
-        t = complet ? groupeComplet(i) : groupe(i)
+        t = groupe(i)
         printf "%s", t
         ecrits += length(t)
     }

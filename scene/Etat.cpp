@@ -73,6 +73,7 @@ bool Transformation::inverse(double sortie[16]) const {
 }
 
 void Mesure::ajoutePoint(const float p[3]) {
+    ++travail;
     double q[3];
     courante.point(p, q);
     for (double x : q)

@@ -90,7 +90,8 @@ void Groupe::exporteEnfants(FILE* out, const std::vector<Noeud*>& liste) {
 
 void Groupe::mesureEnfants(Mesure& m, const std::vector<Noeud*>& liste) {
     Transformation avant = m.courante, vue = m.vue;
-    for (Noeud* n : liste) n->mesure(m);
+    for (Noeud* n : liste)
+        if (m.continuer()) n->mesure(m);
     if (portee() != AUCUNE) {
         m.courante = avant;
         m.vue = vue;

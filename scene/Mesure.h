@@ -19,6 +19,18 @@ struct Mesure {
     // its vertices (a bound a little larger, in a few operations per shape).
     bool grossiere = false;
 
+    // Work done, nodes visited and vertices added: USE can make a scene of a few
+    // lines draw a node billions of times; past TRAVAIL_MAX (about a second) the
+    // measure stops where it is, with complete false.
+    static const int64_t TRAVAIL_MAX = 100000000;
+    int64_t travail = 0;
+    bool complete = true;
+    bool continuer() {
+        if (++travail <= TRAVAIL_MAX) return true;
+        complete = false;
+        return false;
+    }
+
     int64_t faces = 0, triangles = 0, segments = 0, points = 0;
     bool vide = true;
     double min[3] = {0, 0, 0}, max[3] = {0, 0, 0};

@@ -143,13 +143,7 @@ static void parcours(Noeud* n, std::map<Noeud*, int>& fois, std::vector<Noeud*>&
 }
 
 void Monde::enregistre(FILE* out) {
-    fprintf(out, "#include <GL/glut.h>\n");
-    fprintf(out, "#include <GL/glu.h>\n");
-    fprintf(out, "#include <GL/gl.h>\n");
-    fprintf(out, "\n");
-    fprintf(out, "#include \"SolidObjects.h\"\n");
-    fprintf(out, "#include \"Utils.h\"\n");
-    fprintf(out, "\n");
+    ecritEnteteC(out);
 
     std::map<Noeud*, int> fois;
     std::vector<Noeud*> ordre;

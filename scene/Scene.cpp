@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
 #include "scene/Monde.h"
 #include "scene/Messages.h"
@@ -69,13 +70,7 @@ void Scene::dessine(int nb) {
 
 void Scene::enregistre(FILE* out) const {
     if (monde) return monde->enregistre(out);
-    fprintf(out, "#include <GL/glut.h>\n");
-    fprintf(out, "#include <GL/glu.h>\n");
-    fprintf(out, "#include <GL/gl.h>\n");
-    fprintf(out, "\n");
-    fprintf(out, "#include \"SolidObjects.h\"\n");
-    fprintf(out, "#include \"Utils.h\"\n");
-    fprintf(out, "\n");
+    ecritEnteteC(out);
     fprintf(out, "void scene(void) {\n");
     noeuds->exporte(out);
     fprintf(out, "}\n");
