@@ -114,10 +114,11 @@ void Ensemble::mesure(Mesure& m) {
         }
     }
     // Under a transform that keeps the axes (scales and translations), the box of the
-    // vertices is the box of the eight corners of theirs; otherwise, every vertex.
+    // vertices is the box of the eight corners of theirs; otherwise, every vertex,
+    // unless the framing asks for a bound only.
     const double* t = m.courante.m;
     bool axes = !t[1] && !t[2] && !t[3] && !t[4] && !t[6] && !t[7] && !t[8] && !t[9] && !t[11] && t[15] == 1;
-    if (axes) {
+    if (axes || m.grossiere) {
         if (boiteVide) return;
         bool finis = true;
         for (int coin = 0; coin < 8; ++coin) {
