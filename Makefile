@@ -49,8 +49,11 @@ bench: build
 	@for n in 4 100 1000 10000; do \
 	  bash bench/genere-scene.sh $$n >$(BENCH_ENTREES)/scene-$$n.wrl || exit 1; done
 	@bash bench/genere-scene.sh -o 20000000 >$(BENCH_ENTREES)/scene-20M.wrl
+	@bash bench/genere-scene.sh -c -o 20000000 >$(BENCH_ENTREES)/scene-20M-complet.wrl
+	@bash bench/genere-maillage.sh 708 >$(BENCH_ENTREES)/maillage-1M.wrl
 	bash scripts/avec-xvfb.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES) $(BENCH_OPTIONS)
 	bash scripts/avec-xvfb.sh bash bench/callgrind.sh $(BUILD)/bench/orlevan_bench $(BENCH_ENTREES)
+	bash bench/compile-maillage.sh $(BUILD) $(BENCH_ENTREES)/maillage-1M.wrl
 
 # The README's pictures, drawn from examples/ by orlevan-export --png with no display.
 IMAGES = examples/images

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "scene/Monde.h"
+
 std::string dossierEntrees = ".";
 
 long octetsFichier(const std::string& chemin) {
@@ -22,5 +24,6 @@ long litJetons(const char* chemin, bool verrou) {
 }
 
 void libereScene(Scene* scene) {
-    delete scene;  // its arena with it
+    delete scene->monde;  // a scene read with --vrml1
+    delete scene;         // its arena with it
 }

@@ -27,5 +27,9 @@ void capturePopMatrix();
 #define solidSphere captureSolidSphere
 #define solidCone captureSolidCone
 #define solidCylindre captureSolidCylindre
+#define sommetsCube captureSommetsCube
+#define sommetsSphere captureSommetsSphere
+#define sommetsCone captureSommetsCone
+#define sommetsCylindre captureSommetsCylindre
 
 #endif

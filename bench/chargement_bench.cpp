@@ -16,6 +16,7 @@
 #include "properties/Scale.h"
 #include "properties/SpotLight.h"
 #include "properties/Translation.h"
+#include "scene/Monde.h"
 #include "scene/Separator.h"
 #include "shapes/Cone.h"
 #include "shapes/Cube.h"
@@ -39,9 +40,10 @@ static void rendPages(bool pagesNeuves) { Arene::garde(!pagesNeuves); }
 // state.range(0): 1 when each load starts with fresh pages, as in the viewer, whose
 // one load is the first use of the heap: every page of the tree then costs the kernel
 // a page fault. 0 when the pages are already mapped, from the load before: what the
-// reader itself costs. Either way the scene is deleted between loads.
+// reader itself costs. Either way the scene is deleted between loads. complet: the
+// file is read as --vrml1 reads it (the full language's file of the same scene).
 // state.range(1): how the arena's blocks get their pages (Arene::Pages).
-static void BM_Chargement(benchmark::State& state, const char* nom) {
+static void BM_Chargement(benchmark::State& state, const char* nom, bool complet = false) {
     bool pagesNeuves = state.range(0) == 1;
     Arene::pages = static_cast<Arene::Pages>(state.range(1));
     std::string chemin = entree(nom);
@@ -50,8 +52,8 @@ static void BM_Chargement(benchmark::State& state, const char* nom) {
         state.SkipWithError("missing input; run `make bench`");
         return;
     }
-    Scene* essai = new Scene(chemin.c_str());
-    double noeuds = compteNoeuds(essai->noeuds);
+    Scene* essai = new Scene(chemin.c_str(), complet);
+    double noeuds = complet ? essai->monde->noeuds.size() : compteNoeuds(essai->noeuds);
     libereScene(essai);
     rendPages(pagesNeuves);
 
@@ -64,7 +66,7 @@ static void BM_Chargement(benchmark::State& state, const char* nom) {
         state.SetIterationTime(duel.manche(
             [&] {
                 long avant = defautsPages();
-                scene = new Scene(chemin.c_str());
+                scene = new Scene(chemin.c_str(), complet);
                 defauts += defautsPages() - avant;
             },
             [&] { jetons = litJetons(chemin.c_str()); }));
@@ -94,6 +96,11 @@ BENCHMARK_CAPTURE(BM_Chargement, 20Mo, "scene-20M.wrl")
     ->ArgNames({"pages_neuves", "pages"})
     ->Args({1, Arene::ENORMES})->Args({1, Arene::ORDINAIRES})->Args({1, Arene::PREFAITES})
     ->Args({0, Arene::ENORMES})->MinTime(1.5)->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+// The same scene in the full language (genere-scene.sh -c), read with --vrml1.
+BENCHMARK_CAPTURE(BM_Chargement, 20Mo_vrml1, "scene-20M-complet.wrl", true)
+    ->ArgNames({"pages_neuves", "pages"})->Args({1, Arene::ENORMES})->Args({0, Arene::ENORMES})
+    ->MinTime(1.5)->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Chargement, 10000, "scene-10000.wrl")
     ->ArgNames({"pages_neuves", "pages"})->Args({1, Arene::ENORMES})->Args({0, Arene::ENORMES})

@@ -1,5 +1,7 @@
-// Fuzz target of the reader and the generator: the input bytes are a scene file,
-// which is read into a tree and written out as C code. Run through `make fuzz`.
+// Fuzz target of the readers and the generator: the input bytes are a scene file,
+// which is read into a tree and written out as C code, by the subset's reader and
+// then by the full one (--vrml1), whose --info summary is written as well. Run
+// through `make fuzz`.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -8,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "scene/InfoScene.h"
+#include "scene/Monde.h"
 #include "scene/Scene.h"
 
 // The program never frees a tree: it lives until the process ends. Here one tree is
@@ -28,9 +32,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     if (ftruncate(fd, 0) != 0 || pwrite(fd, donnees, taille, 0) != static_cast<ssize_t>(taille))
         abort();
 
-    Scene* scene = new Scene(chemin);
-    nbFacettes = 3 + static_cast<int>(taille % 7);  // varies the generated counts
+    // A WWWInline may name the standard input: it must never wait for a terminal.
+    static bool entreeFermee = freopen("/dev/null", "r", stdin) != nullptr;
+    if (!entreeFermee) abort();
 
+    nbFacettes = 3 + static_cast<int>(taille % 7);  // varies the generated counts
+    {
+        Scene* complete = new Scene(chemin, true);
+        char* texte = nullptr;
+        size_t longueur = 0;
+        FILE* out = open_memstream(&texte, &longueur);
+        complete->enregistre(out);
+        ecritInfo(*complete, out, nbFacettes);
+        fclose(out);
+        free(texte);
+        delete complete->monde;
+        delete complete->noeuds;
+        delete complete;
+    }
+
+    Scene* scene = new Scene(chemin);
     char* texte = nullptr;
     size_t longueur = 0;
     FILE* out = open_memstream(&texte, &longueur);

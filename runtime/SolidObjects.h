@@ -19,4 +19,15 @@ void solidCone(float bottomRadius, float height, int n, const char* parts);
 // A cylinder along y. parts as for the cone, with "TOP" as well.
 void solidCylindre(float radius, float height, int n, const char* parts);
 
+// A mesh of the full VRML 1.0 language (IndexedFaceSet, IndexedLineSet, PointSet),
+// from the arrays the saved file holds: primitive GL_TRIANGLES, GL_LINES or GL_POINTS;
+// flags 1 for a solid shape (back faces culled; otherwise no culling and both sides
+// lit); base the r g b a of unlit vertices without colours; nbSommets vertices of
+// x y z, with their normals (or nullptr: unlit) and r g b a colours (or nullptr: the
+// current material); nbIndices indices into them, or nullptr: every vertex in order.
+// OpenGL's state is left as it was found.
+void solidMaillage(int primitive, int flags, const float* base, int nbSommets,
+                   const float* sommets, const float* normales,
+                   const unsigned char* couleurs, int nbIndices, const unsigned int* indices);
+
 #endif

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "properties/Isolement.h"
+#include "scene/PileEtNiveaux.h"
 
 static std::vector<MateriauFace> materiaux;
 static std::vector<int> premieresLumieres;
@@ -31,3 +32,10 @@ void depileLights() {
     eteintDepuis(premieresLumieres.back());
     premieresLumieres.pop_back();
 }
+
+int niveauLOD(const float c[3], const float* r, int nbRanges, int nbNiveaux) {
+    return vrml1::niveauLOD(c, r, nbRanges, nbNiveaux);
+}
+
+void empileMatrice() { vrml1::empileMatrice(); }
+void depileMatrice() { vrml1::depileMatrice(); }

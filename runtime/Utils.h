@@ -21,4 +21,14 @@ void depileLights();
 // left to the host program (the viewer's head lamp).
 int premiereLumiereDisponible();
 
+// The matrix push and pop of a scene saved with --vrml1: glPushMatrix and
+// glPopMatrix while OpenGL's stack has room, the matrix kept aside deeper down.
+void empileMatrice();
+void depileMatrice();
+
+// LOD of a scene saved with --vrml1: the index of the level to draw for the centre c
+// under the current modelview matrix (the first level nearer than r[0], the second
+// between r[0] and r[1], ..., the last past the end), or -1 when there are none.
+int niveauLOD(const float c[3], const float* r, int nbRanges, int nbNiveaux);
+
 #endif

@@ -66,3 +66,18 @@ void ecritChaineC(FILE* out, const char* texte) {
     }
     fputc('"', out);
 }
+
+void ecritFlottantExact(FILE* out, float v) {
+    if (std::isfinite(v)) fprintf(out, "%.9eF", static_cast<double>(v));
+    else fputs(nonFini(v), out);
+}
+
+void ecritEnteteC(FILE* out) {
+    fprintf(out, "#include <GL/glut.h>\n");
+    fprintf(out, "#include <GL/glu.h>\n");
+    fprintf(out, "#include <GL/gl.h>\n");
+    fprintf(out, "\n");
+    fprintf(out, "#include \"SolidObjects.h\"\n");
+    fprintf(out, "#include \"Utils.h\"\n");
+    fprintf(out, "\n");
+}

@@ -15,4 +15,12 @@ void ecritC(FILE* out, const char* format, ...) __attribute__((format(printf, 2,
 // a crafted file cannot put code of its own into the generated file.
 void ecritChaineC(FILE* out, const char* texte);
 
+// The first lines of every generated file: the OpenGL headers and the run-time
+// library's two headers.
+void ecritEnteteC(FILE* out);
+
+// Writes v as a float literal that reads back as exactly v ("%.9eF"), or as the
+// builtin of a value that is no finite number.
+void ecritFlottantExact(FILE* out, float v);
+
 #endif

@@ -126,6 +126,35 @@ static inline bool est(const char* mot, const char* cle) {
     return mot[0] == cle[0] && strcmp(mot, cle) == 0;
 }
 
+// The 22 types of the standard that the subset does not read.
+static const char* const autresTypes[] = {
+    "AsciiText", "Coordinate3", "FontStyle", "Group", "IndexedFaceSet", "IndexedLineSet",
+    "Info", "LOD", "MaterialBinding", "MatrixTransform", "Normal", "NormalBinding",
+    "PointSet", "ShapeHints", "Switch", "Texture2", "Texture2Transform",
+    "TextureCoordinate2", "Transform", "TransformSeparator", "WWWAnchor", "WWWInline"};
+static const int NB_AUTRES = sizeof autresTypes / sizeof *autresTypes;
+static bool ignore[NB_AUTRES];
+static char listeIgnores[NB_AUTRES * 22];
+
+void oublieTypesIgnores() {
+    for (bool& i : ignore) i = false;
+    listeIgnores[0] = '\0';
+}
+
+const char* typesIgnores() { return listeIgnores; }
+
+// Notes a skipped token that names one of those types. Most skipped tokens are
+// numbers and punctuation: the first character rejects them.
+static void noteIgnore(const char* mot) {
+    if (mot[0] < 'A' || mot[0] > 'W') return;
+    for (int i = 0; i < NB_AUTRES; ++i)
+        if (!ignore[i] && est(mot, autresTypes[i])) {
+            ignore[i] = true;
+            if (listeIgnores[0]) strcat(listeIgnores, ", ");
+            strcat(listeIgnores, autresTypes[i]);
+        }
+}
+
 void litNoeud(const char* mot, FILE* in, ListeNoeuds* liste) {
     if      (est(mot, "Separator"))          { char ouvrante[TAILLE_MOT];
                                                litMot(in, ouvrante);
@@ -143,4 +172,5 @@ void litNoeud(const char* mot, FILE* in, ListeNoeuds* liste) {
     else if (est(mot, "PointLight"))         cree<PointLight>(in, liste);
     else if (est(mot, "SpotLight"))          cree<SpotLight>(in, liste);
     else if (est(mot, "DirectionalLight"))   cree<DirectionalLight>(in, liste);
+    else                                     noteIgnore(mot);
 }

@@ -48,6 +48,13 @@ inline void litVecteur(FILE* in, float v[3]) { litNombres(in, v, 3); }
 // read its block. Any other token is skipped.
 void litNoeud(const char* mot, FILE* in, ListeNoeuds* liste);
 
+// The VRML 1.0 node types outside the subset whose names litNoeud skipped since the
+// last call of oublieTypesIgnores, joined by ", " in the order they first came; ""
+// when none. The default mode names them at the end of reading, with the option
+// that reads them.
+const char* typesIgnores();
+void oublieTypesIgnores();
+
 // Stops the whole reading as if the file had ended (the nesting guard uses it).
 void interromptLecture();
 // Makes the reading possible again, for the next file.

@@ -5,13 +5,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "scene/CodeC.h"
 #include "scene/Lecteur.h"
+#include "scene/Monde.h"
 #include "scene/Messages.h"
 #include "scene/Separator.h"
 
 int nbFacettes = 0;
 
-Scene::Scene(const char* chemin) {
+Scene::Scene(const char* chemin, bool complet) {
     // Everything the reading creates comes from the scene's own arena.
     Arene::Portee portee(arene);
     noeuds = new ListeNoeuds;
@@ -32,6 +34,12 @@ Scene::Scene(const char* chemin) {
     peripherique = etat.st_dev;
     inode = etat.st_ino;
 
+    if (complet) {
+        monde = new vrml1::Monde;
+        monde->lit(chemin, in, peripherique, inode);
+        fclose(in);
+        return;
+    }
     char mot[TAILLE_MOT];
     reprendLecture();
     bool vrml = litMot(in, mot) && strcmp(mot, "#VRML") == 0 &&
@@ -47,8 +55,10 @@ Scene::Scene(const char* chemin) {
     // holding the lock through the reading makes those locks a counter increment,
     // which saves about a fifth of the reading time.
     flockfile(in);
+    oublieTypesIgnores();
     while (litMot(in, mot)) litNoeud(mot, in, noeuds);
     funlockfile(in);
+    if (*typesIgnores()) avertit("%s: %s skipped; --vrml1 reads them", chemin, typesIgnores());
     // A stop of the nesting guard belongs to this file only: the block readers
     // must read whole again afterwards.
     reprendLecture();
@@ -56,18 +66,14 @@ Scene::Scene(const char* chemin) {
 }
 
 void Scene::dessine(int nb) {
+    if (monde) return monde->dessine(nb);
     nbFacettes = nb;
     dessineIsole(noeuds);
 }
 
 void Scene::enregistre(FILE* out) const {
-    fprintf(out, "#include <GL/glut.h>\n");
-    fprintf(out, "#include <GL/glu.h>\n");
-    fprintf(out, "#include <GL/gl.h>\n");
-    fprintf(out, "\n");
-    fprintf(out, "#include \"SolidObjects.h\"\n");
-    fprintf(out, "#include \"Utils.h\"\n");
-    fprintf(out, "\n");
+    if (monde) return monde->enregistre(out);
+    ecritEnteteC(out);
     fprintf(out, "void scene(void) {\n");
     noeuds->exporte(out);
     fprintf(out, "}\n");

@@ -10,19 +10,27 @@
 #include "shapes/Facettes.h"  // nbFacettes, which dessine sets
 
 // The nodes of one loaded VRML 1.0 file.
+namespace vrml1 {
+class Monde;
+}
+
 class Scene {
 public:
     // The memory of the tree: its nodes, lists and cells, given back all at once
     // when the scene is destroyed (the viewer and the converter never destroy theirs).
     Arene arene;
     ListeNoeuds* noeuds;  // top-level nodes, in file order
+    // With --vrml1: the scene read in the full language (noeuds stays empty).
+    vrml1::Monde* monde = nullptr;
     // False when the file could not be opened or is not a file one can read through
     // (a folder, a device): the scene is then empty.
     bool lisible = false;
 
     // Reads the file. A file that cannot be read, or whose first tokens are not
     // "#VRML" "V1.0", gives an empty scene and one line on standard error.
-    explicit Scene(const char* chemin);
+    // complet (--vrml1): the file is read in the full VRML 1.0 language, whose header
+    // is "#VRML V1.0 ascii".
+    explicit Scene(const char* chemin, bool complet = false);
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 

@@ -17,7 +17,7 @@ paquets_check=(
   clang libclang-rt-dev mesa-utils
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick apitrace
-  valgrind
+  valgrind libcoin-dev
   scdoc dpkg-dev file lintian desktop-file-utils man-db bash-completion
 )
 

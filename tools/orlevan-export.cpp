@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "scene/InfoScene.h"
 #include "scene/Messages.h"
 #include "scene/Scene.h"
 #include "tools/ImageHorsEcran.h"
@@ -24,6 +25,8 @@ enum {
     OPTION_PNG = 256,
     OPTION_TAILLE,
     OPTION_FIL_DE_FER,
+    OPTION_VRML1,
+    OPTION_INFO,
 };
 
 static void usage(FILE* out) {
@@ -38,6 +41,8 @@ static void usage(FILE* out) {
             "             scene as PNG (- for standard output), drawn with no display\n"
             "  --taille LxH  size of the picture in pixels (default 350x300, the window's)\n"
             "  --fil-de-fer  the picture in wireframe\n"
+            "  --vrml1    read SCENE in the full VRML 1.0 language\n"
+            "  --info     print a summary of SCENE (nodes, counts, box) instead\n"
             "  -h, --help this text\n"
             "  --version  the version\n");
 }
@@ -49,12 +54,15 @@ int main(int argc, char** argv) {
     const char* png = nullptr;  // --png: the picture instead of the C code
     int largeur = 350, hauteur = 300;  // the viewer's window
     bool tailleDonnee = false, filDeFer = false;
+    bool complet = false, info = false;
     const option longues[] = {
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {"png", required_argument, nullptr, OPTION_PNG},
         {"taille", required_argument, nullptr, OPTION_TAILLE},
         {"fil-de-fer", no_argument, nullptr, OPTION_FIL_DE_FER},
+        {"vrml1", no_argument, nullptr, OPTION_VRML1},
+        {"info", no_argument, nullptr, OPTION_INFO},
         {nullptr, 0, nullptr, 0},
     };
     int option;
@@ -85,6 +93,8 @@ int main(int argc, char** argv) {
         case OPTION_FIL_DE_FER: filDeFer = true; break;
         case 'h': usage(stdout); return 0;
         case 'V': printf("orlevan-export %s\n", ORLEVAN_VERSION); return 0;
+        case OPTION_VRML1: complet = true; break;
+        case OPTION_INFO: info = true; break;
         case ':':
             if (optopt > 0 && optopt < 256) avertit("option -%c needs a value; " USAGE, optopt);
             else avertit("option %s needs a value; " USAGE, argv[optind - 1]);
@@ -102,8 +112,8 @@ int main(int argc, char** argv) {
         avertit("%s; " USAGE, optind == argc ? "no SCENE given" : "only one SCENE is read");
         return 2;
     }
-    if (png && sortie) {
-        avertit("-o and --png cannot be given together");
+    if (png && (sortie || info)) {
+        avertit("%s and --png cannot be given together", sortie ? "-o" : "--info");
         return 2;
     }
     if (!png && (tailleDonnee || filDeFer)) {
@@ -114,7 +124,7 @@ int main(int argc, char** argv) {
 
     // Static like the viewer's scene: the tree is never freed, and it stays reachable
     // to the end, so that a sanitizer build's leak check passes when builds run this.
-    static Scene scene(chemin);
+    static Scene scene(chemin, complet);
     if (!scene.lisible) return 1;  // the reader has said why
     if (png) {
         sceneCourante = &scene;
@@ -124,6 +134,15 @@ int main(int argc, char** argv) {
     }
     // No frame is drawn here: the count is the one a frame would have set.
     nbFacettes = compte;
+
+    if (info) {
+        ecritInfo(scene, stdout, compte);
+        if (fflush(stdout) != 0 || ferror(stdout)) {
+            avertit("cannot write the standard output: %s", strerror(errno));
+            return 1;
+        }
+        return 0;
+    }
 
     if (sortie && strcmp(sortie, "-") == 0) {
         scene.enregistre(stdout);

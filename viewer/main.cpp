@@ -14,6 +14,7 @@ static bool repondSansFenetre(int argc, char** argv) {
         if (strcmp(argv[i], "--help") == 0) {
             printf("usage: orlevan [OPTION] SCENE.wrl\n"
                    "Shows the VRML 1.0 scene SCENE.wrl in a window; its menu saves it as C code.\n"
+                   "  --vrml1    read the file in the whole VRML 1.0 language\n"
                    "  --help     this text\n"
                    "  --version  the version\n"
                    "GLUT's own options (-display, -geometry, ...) are taken as well.\n");
@@ -31,11 +32,13 @@ int main(int argc, char** argv) {
     if (repondSansFenetre(argc, argv)) return 0;
     // GLUT takes its own options; the scene path is the first argument left.
     glutInit(&argc, argv);
-    if (argc < 2) {
+    // --vrml1 before the path reads the file in the full VRML 1.0 language.
+    bool complet = argc > 2 && strcmp(argv[1], "--vrml1") == 0;
+    if (argc < 2 + complet) {
         fprintf(stderr, "usage: orlevan SCENE.wrl\n");
         return 2;
     }
-    const char* chemin = argv[1];
+    const char* chemin = argv[1 + complet];
     if (strlen(chemin) >= TAILLE_NOM) {
         avertit("the scene path is longer than %d characters", TAILLE_NOM - 1);
         return 2;
@@ -46,7 +49,7 @@ int main(int argc, char** argv) {
     ouvreFenetre(chemin);
 
     // The scene, then the menu, the fixed OpenGL state, the callbacks and the loop.
-    sceneCourante = new Scene(chemin);
+    sceneCourante = new Scene(chemin, complet);
     lanceVue(true);
     return 0;
 }

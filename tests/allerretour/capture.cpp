@@ -4,6 +4,7 @@
 // builds share everything but what dessineScene draws, so two pictures differ only
 // where the saved file draws something else than the tree.
 //   orlevan-capture-vue COUNT SCENE.wrl OUT.ppm
+//     (with ORLEVAN_CAPTURE_VRML1=1 in the environment, read as --vrml1 reads it)
 //   <compiled scene program> OUT.ppm
 #include <GL/glut.h>
 
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
 #ifdef CAPTURE_SCENE_COMPILEE
     contenuScene = dessineSceneCompilee;
 #else
-    sceneCourante = new Scene(argv[2]);
+    const char* complet = getenv("ORLEVAN_CAPTURE_VRML1");
+    sceneCourante = new Scene(argv[2], complet && *complet == '1');
 #endif
     initialiseGL();
     enregistreCallbacks();
