@@ -57,10 +57,17 @@ bench: build
 
 # The README's pictures, drawn from examples/ by orlevan-export --png with no display.
 IMAGES = examples/images
+CORPUS = ../shared/corpus/vrml1
 images: build
 	@mkdir -p $(IMAGES)
 	$(BUILD)/orlevan-export --png $(IMAGES)/demo.png examples/demo.wrl
 	$(BUILD)/orlevan-export --fil-de-fer -n 24 --png $(IMAGES)/demo-fil-de-fer.png examples/demo.wrl
+	@if [ -d $(CORPUS) ]; then set -e; \
+	  $(BUILD)/orlevan-export --vrml1 --png $(IMAGES)/araignee-vrml1.png \
+	    $(CORPUS)/shadow_maps__spider_stand_without_shadow.wrl; \
+	  $(BUILD)/orlevan-export --vrml1 --png $(IMAGES)/salle-vrml1.png \
+	    $(CORPUS)/water__water_using_cubemap_reflections__castle_hall_for_water_demo.wrl; \
+	else echo "images: no $(CORPUS); the pictures of real files are kept as they are"; fi
 
 # A fuzz campaign of FUZZ_SECONDS seconds over the reader and the generator, on one
 # core (clang, libFuzzer); what it finds stays in build-fuzz/.
