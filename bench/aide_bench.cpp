@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include "scene/Monde.h"
-
 std::string dossierEntrees = ".";
 
 long octetsFichier(const std::string& chemin) {
@@ -24,6 +22,5 @@ long litJetons(const char* chemin, bool verrou) {
 }
 
 void libereScene(Scene* scene) {
-    delete scene->monde;  // a scene read with --vrml1
-    delete scene;         // its arena with it
+    delete scene;  // its nodes and its arena with it
 }

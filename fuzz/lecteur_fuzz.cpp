@@ -46,8 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
         ecritInfo(*complete, out, nbFacettes);
         fclose(out);
         free(texte);
-        delete complete->monde;
-        delete complete->noeuds;
         delete complete;
     }
 

@@ -65,6 +65,8 @@ Scene::Scene(const char* chemin, bool complet) {
     fclose(in);
 }
 
+Scene::~Scene() { delete monde; }
+
 void Scene::dessine(int nb) {
     if (monde) return monde->dessine(nb);
     nbFacettes = nb;

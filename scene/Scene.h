@@ -31,6 +31,9 @@ public:
     // complet (--vrml1): the file is read in the full VRML 1.0 language, whose header
     // is "#VRML V1.0 ascii".
     explicit Scene(const char* chemin, bool complet = false);
+    // Gives back the whole tree: the full language's nodes (which hold arrays of
+    // their own) through their destructors, then the arena.
+    ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
