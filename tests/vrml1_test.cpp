@@ -299,3 +299,13 @@ TEST(Vrml1, defaultModeNamesTheTypesItSkipped) {
               std::string::npos) << erreurs;
     EXPECT_EQ(lignes(erreurs), 1);
 }
+
+// LOD goes near to far: the first level nearer than range[0] from the eye, the next
+// one beyond it (the eye of the first frame: here the camera's).
+TEST(Vrml1, lodChoosesByTheDistanceFromTheEye) {
+    const std::string niveaux = " LOD { range [ 5 ] Cube { } Sphere { radius 3 } }";
+    std::string pres = info(lu("PerspectiveCamera { position 0 0 2 }" + niveaux).scene, 4);
+    std::string loin = info(lu("PerspectiveCamera { position 0 0 10 }" + niveaux).scene, 4);
+    EXPECT_NE(pres.find("boite -1 -1 -1 1 1 1\n"), std::string::npos) << pres;
+    EXPECT_NE(loin.find("boite -3 "), std::string::npos) << loin;
+}
