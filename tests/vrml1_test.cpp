@@ -87,6 +87,7 @@ TEST(Vrml1, grammar) {
          "  isA [ \"Nothing\", \"Material\" ] r .3 diffuseColor 1 0 0 }", "Material", 0},
         {"Cube { fields [ SFFloat width ] width 3 }", "Cube", 0},
         {"Cube { bogus 1 2 [ 3 ] width 3 }", "Cube", 1},
+        {"Separator { Cube { Sphere { } } Cone { } }", "Separator(Cube Cone)", 1},
         {"Cube { width x }", "Cube", 2},  // a bad value, then "x" is no field
         {"Separator { Cube {", "Separator(Cube)", 2},
         {"Cube", "", 1},
@@ -273,6 +274,8 @@ TEST(Vrml1, framingWithoutCamera) {
     EXPECT_FLOAT_EQ(l.monde().centre[0], 10);
     EXPECT_FLOAT_EQ(l.monde().centre[1], 20);
     EXPECT_FALSE(lu("OrthographicCamera { } Cube { }").monde().cadre);
+    // A camera that is not drawn sets no view.
+    EXPECT_TRUE(lu("Switch { PerspectiveCamera { } } Cube { }").monde().cadre);
 }
 
 // A node used twice is written once, as a function called at each use.
