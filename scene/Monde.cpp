@@ -103,7 +103,7 @@ Transformation Monde::vueInitiale() const {
 // has 12 (n + 1)^2 vertices): the measure of a scene stops only where USE multiplies
 // it past its own size.
 int64_t Monde::travailMax(int nb) const {
-    return 10000000 + 16 * static_cast<int64_t>(noeuds.size()) * (nb + 1) * (nb + 1);
+    return 1000000 + 16 * static_cast<int64_t>(noeuds.size()) * (nb + 1) * (nb + 1);
 }
 
 Mesure Monde::mesure(int nb) const {
