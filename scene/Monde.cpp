@@ -65,7 +65,7 @@ bool Monde::lit(const char* chemin, FILE* in, dev_t dev, ino_t ino) {
 void Monde::calculeCadre() {
     Mesure m;
     m.grossiere = true;
-    m.travailMax = travailMax(72);
+    m.travailMax = travailMax(1);  // eight corners a shape
     racine.mesure(m);
     if (m.vide) return;
     cadre = true;
