@@ -12,7 +12,8 @@
 //   - a Separator (and WWWAnchor, WWWInline) saves the whole state before its
 //     children and puts it back after them; TransformSeparator saves the matrix only;
 //     Group passes everything on. Switch and LOD give each child the state they
-//     start with; after a Switch the state is the chosen child's.
+//     start with; after a Switch the state is the chosen child's (a Switch with
+//     whichChild -3 reads as a Group), after a LOD the state before it.
 // The pointers name nodes of the tree, which live as long as the scene; a null
 // pointer is the standard's default (no coordinates, the default material...).
 

@@ -37,16 +37,13 @@ void WWWInline::champs(Champs& c) {
     c.sfVec3f("bboxCenter", &bboxCenter);
 }
 
-void Groupe::enfantsDessines(std::vector<Noeud*>& liste) const { liste = enfants; }
-
-void Switch::enfantsDessines(std::vector<Noeud*>& liste) const {
-    liste.clear();
-    if (whichChild == -3) liste = enfants;
-    else if (whichChild >= 0 && whichChild < static_cast<int32_t>(enfants.size()))
-        liste.push_back(enfants[whichChild]);
+Groupe::Plage Switch::dessines() const {
+    if (whichChild == -3) return tous();
+    if (whichChild >= 0 && whichChild < static_cast<int32_t>(enfants.size())) return seul(whichChild);
+    return {enfants.data(), enfants.data()};
 }
 
-void Groupe::dessineEnfants(const std::vector<Noeud*>& liste) {
+void Groupe::dessineEnfants(Plage liste) {
     Portee p = portee();
     if (p != AUCUNE) empileMatrice();
     if (p == TOUT) {
@@ -63,7 +60,7 @@ void Groupe::dessineEnfants(const std::vector<Noeud*>& liste) {
     if (p != AUCUNE) depileMatrice();
 }
 
-void Groupe::exporteEnfants(FILE* out, const std::vector<Noeud*>& liste) {
+void Groupe::exporteEnfants(FILE* out, Plage liste) {
     Portee p = portee();
     if (p != AUCUNE) fprintf(out, "  empileMatrice();\n");
     if (p == TOUT) fprintf(out, "  empileMaterial();\n  empileLights();\n");
@@ -72,7 +69,7 @@ void Groupe::exporteEnfants(FILE* out, const std::vector<Noeud*>& liste) {
     if (p != AUCUNE) fprintf(out, "  depileMatrice();\n");
 }
 
-void Groupe::mesureEnfants(Mesure& m, const std::vector<Noeud*>& liste) {
+void Groupe::mesureEnfants(Mesure& m, Plage liste) {
     Transformation avant = m.courante, vue = m.vue;
     for (Noeud* n : liste)
         if (m.continuer()) n->mesure(m);
@@ -82,29 +79,15 @@ void Groupe::mesureEnfants(Mesure& m, const std::vector<Noeud*>& liste) {
     }
 }
 
-void Groupe::dessine() {
-    std::vector<Noeud*> liste;
-    enfantsDessines(liste);
-    dessineEnfants(liste);
-}
-
-void Groupe::exporteCorps(FILE* out) {
-    std::vector<Noeud*> liste;
-    enfantsEcrits(liste);
-    exporteEnfants(out, liste);
-}
-
-void Groupe::mesure(Mesure& m) {
-    std::vector<Noeud*> liste;
-    enfantsDessines(liste);
-    mesureEnfants(m, liste);
-}
+void Groupe::dessine() { dessineEnfants(dessines()); }
+void Groupe::exporteCorps(FILE* out) { exporteEnfants(out, ecrits()); }
+void Groupe::mesure(Mesure& m) { mesureEnfants(m, dessines()); }
 
 void Lod::dessine() {
     const float c[3] = {center.x, center.y, center.z};
     int i = niveauLOD(c, range.data(), static_cast<int>(range.size()),
                       static_cast<int>(enfants.size()));
-    if (i >= 0) dessineEnfants({enfants[i]});
+    if (i >= 0) dessineEnfants(seul(i));
 }
 
 void Lod::mesure(Mesure& m) {
@@ -115,7 +98,7 @@ void Lod::mesure(Mesure& m) {
     vue.point(c, d);
     int i = niveauDistance(std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]), range.data(),
                            static_cast<int>(range.size()), static_cast<int>(enfants.size()));
-    if (i >= 0) mesureEnfants(m, {enfants[i]});
+    if (i >= 0) mesureEnfants(m, seul(i));
 }
 
 void Lod::exporteCorps(FILE* out) {
@@ -130,7 +113,7 @@ void Lod::exporteCorps(FILE* out) {
             static_cast<int>(enfants.size()));
     for (size_t i = 0; i < enfants.size(); ++i) {
         fprintf(out, "    case %d:\n", static_cast<int>(i));
-        exporteEnfants(out, {enfants[i]});
+        exporteEnfants(out, seul(i));
         fprintf(out, "    break;\n");
     }
     fprintf(out, "    } }\n");

@@ -29,20 +29,30 @@ public:
     enum { TOUS = -1000, AUCUN = -1 };
     virtual int enfantChoisi() const { return TOUS; }
 
-    // The children drawn in the first frame: all of them, or Switch's choice (LOD
-    // chooses by the view and writes all: see Lod).
-    virtual void enfantsDessines(std::vector<Noeud*>& liste) const;
+    // A run of children, without a copy.
+    struct Plage {
+        Noeud* const* debut;
+        Noeud* const* fin;
+        Noeud* const* begin() const { return debut; }
+        Noeud* const* end() const { return fin; }
+    };
+    Plage tous() const { return {enfants.data(), enfants.data() + enfants.size()}; }
+    Plage seul(size_t i) const { return {enfants.data() + i, enfants.data() + i + 1}; }
+
+    // The children drawn: all of them, or Switch's choice (LOD chooses by the view
+    // in each frame: see Lod).
+    virtual Plage dessines() const { return tous(); }
     // The children that the saved file holds (Switch: its choice; LOD: all).
-    virtual void enfantsEcrits(std::vector<Noeud*>& liste) const { enfantsDessines(liste); }
+    virtual Plage ecrits() const { return dessines(); }
 
     void dessine() override;
     void exporteCorps(FILE* out) override;
     void mesure(Mesure& m) override;
 
 protected:
-    void dessineEnfants(const std::vector<Noeud*>& liste);
-    void exporteEnfants(FILE* out, const std::vector<Noeud*>& liste);
-    void mesureEnfants(Mesure& m, const std::vector<Noeud*>& liste);
+    void dessineEnfants(Plage liste);
+    void exporteEnfants(FILE* out, Plage liste);
+    void mesureEnfants(Mesure& m, Plage liste);
 };
 
 class Group : public Groupe {
@@ -83,7 +93,7 @@ public:
     const char* type() const override { return "Switch"; }
     void champs(Champs& c) override;
     int enfantChoisi() const override { return whichChild == -3 ? TOUS : whichChild >= 0 ? whichChild : AUCUN; }
-    void enfantsDessines(std::vector<Noeud*>& liste) const override;
+    Plage dessines() const override;
 };
 
 // Draws one child, chosen in every frame by the distance from the eye to center
@@ -104,7 +114,7 @@ public:
     void dessine() override;
     void exporteCorps(FILE* out) override;
     void mesure(Mesure& m) override;
-    void enfantsEcrits(std::vector<Noeud*>& liste) const override { liste = enfants; }
+    Plage ecrits() const override { return tous(); }
 };
 
 // The nodes of another file, read (in full mode) when this node is read, drawn where

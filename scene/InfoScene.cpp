@@ -11,6 +11,7 @@
 #include "properties/SpotLight.h"
 #include "properties/Translation.h"
 #include "scene/Mesure.h"
+#include "scene/Messages.h"
 #include "scene/Monde.h"
 #include "scene/Separator.h"
 #include "shapes/Cone.h"
@@ -96,6 +97,9 @@ static const char* mesureNoeud(Noeud* n, Mesure& m, std::map<std::string, int>& 
 }
 
 static void ecritMesure(FILE* out, const Mesure& m) {
+    if (!m.complete)
+        avertit("the first frame draws nodes so many times over (USE) that the counts and "
+                "the box stop after %lld steps", static_cast<long long>(m.travailMax));
     fprintf(out, "faces %lld\ntriangles %lld\nsegments %lld\npoints %lld\n",
             static_cast<long long>(m.faces), static_cast<long long>(m.triangles),
             static_cast<long long>(m.segments), static_cast<long long>(m.points));

@@ -255,7 +255,7 @@ Noeud* Lecteur::litExtension(std::string_view type, Groupe* parent, Etat& etat) 
 }
 
 // After a field name the node does not have: the tokens up to the next name of one
-// of its fields, or the end of the block.
+// of its fields, or the end of the block; a block in between is skipped whole.
 void Lecteur::sauteInconnu(const Champs& champs) {
     for (;;) {
         char c = lex->regarde();
@@ -263,6 +263,11 @@ void Lecteur::sauteInconnu(const Champs& champs) {
         if (c == '[') {
             lex->prend('[');
             while (!lex->fini() && lex->regarde() != '}' && !lex->prend(']')) lex->sauteJeton();
+            continue;
+        }
+        if (c == '{') {  // a node where none can stand: skipped whole
+            lex->prend('{');
+            sauteBloc();
             continue;
         }
         auto avant = lex->marque();
@@ -287,7 +292,11 @@ void Lecteur::litEnfant(std::string_view premier, Groupe* g, Etat& etat, const E
     if (choix == Groupe::TOUS) return litNoeud(premier, g, etat);
     Etat e = avant;
     size_t rang = g->enfants.size();
+    // A camera in a child that is not drawn (or in a LOD level) sets no view.
+    bool ecarte = static_cast<int>(rang) != choix;
+    horsChoix += ecarte;
     litNoeud(premier, g, e);
+    horsChoix -= ecarte;
     if (g->enfants.size() > rang && static_cast<int>(rang) == choix) *choisi = e;
 }
 
@@ -338,7 +347,7 @@ void Lecteur::litBloc(Noeud* n, Etat& etat) {
     }
     n->prepare(etat);
     n->metAJour(etat);
-    if (n->estCamera()) monde.noteCamera(static_cast<Camera*>(n), etat.matrice);
+    if (n->estCamera() && horsChoix == 0) monde.noteCamera(static_cast<Camera*>(n), etat.matrice);
 }
 
 void Lecteur::litInline(WWWInline* n, Etat& etat) {

@@ -56,6 +56,7 @@ private:
     std::string dossier;                    // of the file being read, "" or ending in /
     Noms noms;  // DEF names of the file being read
     int profondeur = 0;                     // nodes open, inlines included
+    int horsChoix = 0;  // > 0 inside a Switch child that is not drawn, or a LOD
 
     void litNoeud(std::string_view premier, Groupe* parent, Etat& etat);
     Noeud* cree(std::string_view type);

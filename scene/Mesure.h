@@ -20,13 +20,13 @@ struct Mesure {
     bool grossiere = false;
 
     // Work done, nodes visited and vertices added: USE can make a scene of a few
-    // lines draw a node billions of times; past TRAVAIL_MAX (about a second) the
-    // measure stops where it is, with complete false.
-    static const int64_t TRAVAIL_MAX = 100000000;
+    // lines draw a node billions of times; past travailMax (set from the scene's
+    // size) the measure stops where it is, with complete false.
+    int64_t travailMax = 100000000;
     int64_t travail = 0;
     bool complete = true;
     bool continuer() {
-        if (++travail <= TRAVAIL_MAX) return true;
+        if (++travail <= travailMax) return true;
         complete = false;
         return false;
     }

@@ -66,6 +66,7 @@ bool Monde::lit(const char* chemin, FILE* in, dev_t dev, ino_t ino) {
 void Monde::calculeCadre() {
     Mesure m;
     m.grossiere = true;
+    m.travailMax = travailMax(1);  // eight corners a shape
     racine.mesure(m);
     if (m.vide) return;
     cadre = true;
@@ -99,9 +100,17 @@ Transformation Monde::vueInitiale() const {
     return v;
 }
 
+// Enough work to draw every node read once with its facets (a cube at the count n
+// has 12 (n + 1)^2 vertices): the measure of a scene stops only where USE multiplies
+// it past its own size.
+int64_t Monde::travailMax(int nb) const {
+    return 1000000 + 16 * static_cast<int64_t>(noeuds.size()) * (nb + 1) * (nb + 1);
+}
+
 Mesure Monde::mesure(int nb) const {
     Mesure m;
     m.nbFacettes = nb;
+    m.travailMax = travailMax(nb);
     m.vue = vueInitiale();
     const_cast<Separator&>(racine).mesure(m);
     return m;
@@ -134,11 +143,8 @@ void Monde::dessine(int nb) {
 // many times each is written.
 static void parcours(Noeud* n, std::map<Noeud*, int>& fois, std::vector<Noeud*>& ordre) {
     if (fois[n]++) return;
-    if (n->estGroupe()) {
-        std::vector<Noeud*> enfants;
-        static_cast<Groupe*>(n)->enfantsEcrits(enfants);
-        for (Noeud* e : enfants) parcours(e, fois, ordre);
-    }
+    if (n->estGroupe())
+        for (Noeud* e : static_cast<Groupe*>(n)->ecrits()) parcours(e, fois, ordre);
     ordre.push_back(n);
 }
 

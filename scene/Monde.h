@@ -58,6 +58,7 @@ private:
     std::unordered_map<const char*, std::pair<int, bool>> comptesTypes;  // count, drawn
     std::deque<std::string> chemins;  // names of the files read, for the nodes' messages
     Transformation vueInitiale() const;
+    int64_t travailMax(int nb) const;
     void calculeCadre();
 };
 

@@ -87,6 +87,7 @@ TEST(Vrml1, grammar) {
          "  isA [ \"Nothing\", \"Material\" ] r .3 diffuseColor 1 0 0 }", "Material", 0},
         {"Cube { fields [ SFFloat width ] width 3 }", "Cube", 0},
         {"Cube { bogus 1 2 [ 3 ] width 3 }", "Cube", 1},
+        {"Separator { Cube { Sphere { } } Cone { } }", "Separator(Cube Cone)", 1},
         {"Cube { width x }", "Cube", 2},  // a bad value, then "x" is no field
         {"Separator { Cube {", "Separator(Cube)", 2},
         {"Cube", "", 1},
@@ -273,6 +274,8 @@ TEST(Vrml1, framingWithoutCamera) {
     EXPECT_FLOAT_EQ(l.monde().centre[0], 10);
     EXPECT_FLOAT_EQ(l.monde().centre[1], 20);
     EXPECT_FALSE(lu("OrthographicCamera { } Cube { }").monde().cadre);
+    // A camera that is not drawn sets no view.
+    EXPECT_TRUE(lu("Switch { PerspectiveCamera { } } Cube { }").monde().cadre);
 }
 
 // A node used twice is written once, as a function called at each use.
@@ -298,4 +301,14 @@ TEST(Vrml1, defaultModeNamesTheTypesItSkipped) {
     EXPECT_NE(erreurs.find("scene.wrl: Coordinate3, IndexedFaceSet skipped; --vrml1 reads them\n"),
               std::string::npos) << erreurs;
     EXPECT_EQ(lignes(erreurs), 1);
+}
+
+// LOD goes near to far: the first level nearer than range[0] from the eye, the next
+// one beyond it (the eye of the first frame: here the camera's).
+TEST(Vrml1, lodChoosesByTheDistanceFromTheEye) {
+    const std::string niveaux = " LOD { range [ 5 ] Cube { } Sphere { radius 3 } }";
+    std::string pres = info(lu("PerspectiveCamera { position 0 0 2 }" + niveaux).scene, 4);
+    std::string loin = info(lu("PerspectiveCamera { position 0 0 10 }" + niveaux).scene, 4);
+    EXPECT_NE(pres.find("boite -1 -1 -1 1 1 1\n"), std::string::npos) << pres;
+    EXPECT_NE(loin.find("boite -3 "), std::string::npos) << loin;
 }
