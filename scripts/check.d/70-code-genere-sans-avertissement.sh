@@ -3,13 +3,7 @@
 # g++ and with clang++ (-Wall -Wextra), against the run-time library's headers; the
 # scenes of the full language (tests/allerretour/scenes-vrml1 and, when it is beside
 # the checkout, every real file of ../shared/corpus/vrml1) saved with --vrml1 as well.
-set -euo pipefail
-racine=$(cd "$(dirname "$0")/../.." && pwd)
-build=${BUILD:-$racine/build}
-case $build in /*) ;; *) build=$racine/$build ;; esac
-
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"' EXIT
+source "$(dirname "$0")/commun.bash"  # racine, build, dossier
 nombre=0
 # compile SCENE COUNT [--vrml1]
 compile() {

@@ -2,13 +2,7 @@
 # A project outside this repository uses the installed package as the README shows:
 # cmake --install, find_package(Orlevan), orlevan_add_scene, build (with clang++ and
 # warnings as errors), convert again when the scene changes, and run the program.
-set -euo pipefail
-racine=$(cd "$(dirname "$0")/../.." && pwd)
-build=${BUILD:-$racine/build}
-case $build in /*) ;; *) build=$racine/$build ;; esac
-
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"' EXIT
+source "$(dirname "$0")/commun.bash"  # racine, build, dossier
 cmake --install "$build" --prefix "$dossier/prefixe" >/dev/null
 
 mkdir "$dossier/projet"

@@ -4,13 +4,7 @@
 # scene, even though its main defines functions and globals named like the viewer's
 # (souris, mouvement, inactif, dernierX, dernierY); none of the reader's or the
 # viewer's code is in it.
-set -euo pipefail
-racine=$(cd "$(dirname "$0")/../.." && pwd)
-build=${BUILD:-$racine/build}
-case $build in /*) ;; *) build=$racine/$build ;; esac
-
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"' EXIT
+source "$(dirname "$0")/commun.bash"  # racine, build, dossier
 prefixe=$dossier/prefixe
 cmake --install "$build" --prefix "$prefixe" >/dev/null
 "$build/orlevan-export" -n 12 -o "$dossier/scene.cpp" "$racine/examples/demo.wrl"

@@ -5,13 +5,7 @@
 # and --help with no display, the manual pages format without a warning, the desktop
 # entry is valid, bash completes the options, and an outside CMake project finds the
 # package Orlevan. Nothing is installed on the machine.
-set -euo pipefail
-racine=$(cd "$(dirname "$0")/../.." && pwd)
-build=${BUILD:-$racine/build}
-case $build in /*) ;; *) build=$racine/$build ;; esac
-
-dossier=$(mktemp -d)
-trap 'rm -rf "$dossier"' EXIT
+source "$(dirname "$0")/commun.bash"  # racine, build, dossier
 # The packages go to the scratch folder: no older .deb of the build folder is taken.
 if ! (cd "$build" && cpack -G DEB -B "$dossier/debs") >"$dossier/cpack.log" 2>&1; then
   cat "$dossier/cpack.log"; exit 1
