@@ -78,11 +78,11 @@ const char* Lexeur::copieNombre(char* tampon, size_t taille) {
 }
 
 // A plain decimal, [sign] digits [. digits], ended by a character that ends a word:
-// its sign, its digits as one integer m (leading zeros aside, at most 18 of them) and
-// the number of digits after the point; the end in *suite. False for anything else
-// (an exponent, hexadecimal, too many digits, no digit), which strtof/strtol then read.
-static bool decimal(const char* p, bool* negatif, uint64_t* m, int* chiffres, int* decimales,
-                    const char** suite) {
+// its sign, its digits as one integer m (leading zeros aside, at most 18 of them),
+// the number of digits after the point (-1 without a point) and its end in *suite.
+// False for anything else (an exponent, hexadecimal, too many digits, no digit),
+// which strtof/strtol then read.
+static bool decimal(const char* p, bool* negatif, uint64_t* m, int* decimales, const char** suite) {
     *negatif = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     const char* debut = p;
@@ -103,7 +103,7 @@ static bool decimal(const char* p, bool* negatif, uint64_t* m, int* chiffres, in
     }
     if (p == debut || (p == debut + 1 && *debut == '.')) return false;  // no digit
     if (!finDeMot[static_cast<unsigned char>(*p)]) return false;
-    *m = x, *chiffres = n, *decimales = apres < 0 ? 0 : apres, *suite = p;
+    *m = x, *decimales = apres, *suite = p;
     return true;
 }
 
@@ -115,10 +115,11 @@ bool Lexeur::litFloat(float* v) {
     // correctly rounded result, without copying the characters.
     bool negatif;
     uint64_t m;
-    int chiffres, decimales;
+    int decimales;
     const char* suite;
-    if (decimal(p, &negatif, &m, &chiffres, &decimales, &suite) && m < 100000000 &&
+    if (decimal(p, &negatif, &m, &decimales, &suite) && m < 100000000 &&
         decimales <= 8) {
+        if (decimales < 0) decimales = 0;
         static const double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
         double x = static_cast<double>(m) / puissances[decimales];
         *v = static_cast<float>(negatif ? -x : x);
@@ -140,11 +141,11 @@ bool Lexeur::litLong(int32_t* v) {
     // A decimal integer without a leading 0 (octal for strtol), read in place.
     bool negatif;
     uint64_t m;
-    int chiffres, decimales;
+    int decimales;
     const char* suite;
     const char* chiffre = p + (*p == '-' || *p == '+');
     if (*chiffre >= '1' && *chiffre <= '9' &&
-        decimal(p, &negatif, &m, &chiffres, &decimales, &suite) && !memchr(p, '.', suite - p)) {
+        decimal(p, &negatif, &m, &decimales, &suite) && decimales < 0) {
         *v = static_cast<int32_t>(static_cast<uint32_t>(negatif ? 0 - m : m));
         p = suite;
         return true;

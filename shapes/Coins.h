@@ -62,13 +62,13 @@ private:
 // within creaseAngle across the faces that meet at equal positions.
 class Lissage {
 public:
-    Lissage(const Coins& c, const std::vector<Face>& faces, const std::vector<float>& nf);
+    Lissage(const Coins& c, const std::vector<Face>& faces, const Brut<float>& nf);
     // The normal of corner i, of face f.
     void normale(long f, long i, float* v) const;
 
 private:
     const Coins& c;
-    const std::vector<float>& nf;
+    const Brut<float>& nf;
     double seuil;
     std::vector<int32_t> numero, debut, liste;
     std::vector<float> commune;  // the one sum of a position, or NaN: none
