@@ -49,7 +49,7 @@ Maillage maillageFaces(const EntreeMaillage& e) {
 
     // The faces: runs of coordIndex ended by -1 or by the end of the list.
     Coins c{e, {}, {}, {}, {}};
-    std::vector<Face> faces;
+    Brut<Face> faces;
     std::vector<int32_t> normale;  // per corner: its normal's number in the state
     c.point.reserve(e.nbCoordIndex);
     faces.reserve((e.nbCoordIndex + 1) / 4 + 1);  // a face kept takes 3 indices and a -1
