@@ -151,6 +151,7 @@ TEST(LectureNombres, fullModeReadsWhatStrtofAndStrtolRead) {
         "123456789",         "99999999",   "0.00000001",  "0.123456789", "1.00000005",
         "16777217",          "00012.50",   "0.000000000001", "4294967296", "-4294967295",
         "99999999999999999999", "1.2.3",   "3.4028235e38", "-2147483648",
+        "1.6777217",     "1.9999999",  "0.16777219",  // a float division would miss them
     };
     // The next word, of the lexer and of the text after the C function's number.
     auto reste = [](vrml1::Lexeur& lex) { return std::string(lex.mot()); };
