@@ -77,26 +77,90 @@ const char* Lexeur::copieNombre(char* tampon, size_t taille) {
     return tampon;
 }
 
+// A plain decimal, [sign] digits [. digits], ended by a character that ends a word:
+// its sign, its digits as one integer m (leading zeros aside, at most 18 of them),
+// the number of digits after the point (-1 without a point) and its end in *suite.
+// False for anything else (an exponent, hexadecimal, too many digits, no digit),
+// which strtof/strtol then read.
+static bool decimal(const char* p, bool* negatif, uint64_t* m, int* decimales, const char** suite) {
+    *negatif = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    const char* debut = p;
+    while (*p == '0') ++p;  // leading zeros add nothing to m
+    uint64_t x = 0;
+    int n = 0, apres = -1;
+    for (;; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++n > 18) return false;
+            x = x * 10 + uint64_t(*p - '0');
+            if (apres >= 0) ++apres;
+        } else if (*p == '.' && apres < 0) {
+            apres = 0;
+        } else {
+            break;
+        }
+        if (x == 0) n = 0;  // zeros after the point but before any other digit
+    }
+    if (p == debut || (p == debut + 1 && *debut == '.')) return false;  // no digit
+    if (!finDeMot[static_cast<unsigned char>(*p)]) return false;
+    *m = x, *decimales = apres, *suite = p;
+    return true;
+}
+
 bool Lexeur::litFloat(float* v) {
     if (!debutNombre(regarde())) return false;
+    // Below 10^8 with at most 8 decimals, m / 10^decimales rounded to a double lies
+    // closer to the exact value than any halfway point between two floats does (a
+    // double has 53 >= 2 * 24 + 2 bits), so rounding it to a float gives strtof's
+    // correctly rounded result, without copying the characters.
+    bool negatif;
+    uint64_t m;
+    int decimales;
+    const char* suite;
+    if (decimal(p, &negatif, &m, &decimales, &suite) && m < 100000000 &&
+        decimales <= 8) {
+        if (decimales < 0) decimales = 0;
+        static const double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+        double x = static_cast<double>(m) / puissances[decimales];
+        *v = static_cast<float>(negatif ? -x : x);
+        p = suite;
+        return true;
+    }
     char tampon[64];
     const char* debut = copieNombre(tampon, sizeof tampon);
-    char* suite;
-    float x = strtof(debut, &suite);
-    if (suite == debut) return false;
-    p += suite - debut;
+    char* fin;
+    float x = strtof(debut, &fin);
+    if (fin == debut) return false;
+    p += fin - debut;
     *v = x;
     return true;
 }
 
 bool Lexeur::litLong(int32_t* v) {
     if (!debutNombre(regarde())) return false;
+    // A decimal integer without a leading 0 (octal for strtol), read in place.
+    bool negatif;
+    uint64_t m;
+    int decimales;
+    const char* suite;
+    const char* chiffre = p + (*p == '-' || *p == '+');
+    if (*chiffre >= '1' && *chiffre <= '9' &&
+        decimal(p, &negatif, &m, &decimales, &suite) && decimales < 0) {
+        *v = static_cast<int32_t>(static_cast<uint32_t>(negatif ? 0 - m : m));
+        p = suite;
+        return true;
+    }
+    if (*chiffre == '0' && finDeMot[static_cast<unsigned char>(chiffre[1])]) {
+        *v = 0;
+        p = chiffre + 1;
+        return true;
+    }
     char tampon[64];
     const char* debut = copieNombre(tampon, sizeof tampon);
-    char* suite;
-    long x = strtol(debut, &suite, 0);
-    if (suite == debut) return false;
-    p += suite - debut;
+    char* fin;
+    long x = strtol(debut, &fin, 0);
+    if (fin == debut) return false;
+    p += fin - debut;
     // A value past 32 bits keeps its low 32 bits, as a C cast of the number would.
     *v = static_cast<int32_t>(static_cast<uint32_t>(static_cast<unsigned long>(x)));
     return true;

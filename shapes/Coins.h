@@ -22,7 +22,7 @@ struct Nouveau {
 // The corners of the faces kept, in order: their points, normals and colours.
 struct Coins {
     const EntreeMaillage& e;
-    std::vector<int32_t> point;
+    Brut<int32_t> point;
     std::vector<float> normale;         // x y z per corner
     std::vector<unsigned char> couleur; // r g b a per corner, when the materials vary
     std::deque<Nouveau> nouveaux;       // numbered after the corners
@@ -62,15 +62,16 @@ private:
 // within creaseAngle across the faces that meet at equal positions.
 class Lissage {
 public:
-    Lissage(const Coins& c, const std::vector<Face>& faces, const std::vector<float>& nf);
+    Lissage(const Coins& c, const Brut<Face>& faces, const Brut<float>& nf);
     // The normal of corner i, of face f.
     void normale(long f, long i, float* v) const;
 
 private:
     const Coins& c;
-    const std::vector<float>& nf;
+    const Brut<float>& nf;
     double seuil;
-    std::vector<int32_t> numero, debut, liste;
+    Brut<int32_t> numero, liste;
+    std::vector<int32_t> debut;
     std::vector<float> commune;  // the one sum of a position, or NaN: none
 };
 

@@ -104,13 +104,23 @@ void Ensemble::mesure(Mesure& m) {
     const Brut<float>& s = maillage.sommets;
     if (!boiteFaite) {
         boiteFaite = true;
-        for (size_t i = 0; i + 3 <= s.size(); i += 3) {
-            if (!std::isfinite(s[i]) || !std::isfinite(s[i + 1]) || !std::isfinite(s[i + 2])) continue;
-            for (int k = 0; k < 3; ++k) {
-                if (boiteVide || s[i + k] < boite[k]) boite[k] = s[i + k];
-                if (boiteVide || s[i + k] > boite[3 + k]) boite[3 + k] = s[i + k];
-            }
+        // The first vertex of finite coordinates opens the box; the loop after it
+        // has no test of an empty box.
+        size_t i = 0;
+        auto fini = [&](size_t j) {
+            return std::isfinite(s[j]) && std::isfinite(s[j + 1]) && std::isfinite(s[j + 2]);
+        };
+        while (i + 3 <= s.size() && !fini(i)) i += 3;
+        if (i + 3 <= s.size()) {
             boiteVide = false;
+            for (int k = 0; k < 3; ++k) boite[k] = boite[3 + k] = s[i + k];
+        }
+        for (; i + 3 <= s.size(); i += 3) {
+            if (!fini(i)) continue;
+            for (int k = 0; k < 3; ++k) {
+                if (s[i + k] < boite[k]) boite[k] = s[i + k];
+                if (s[i + k] > boite[3 + k]) boite[3 + k] = s[i + k];
+            }
         }
     }
     // Under a transform that keeps the axes (scales and translations), the box of the

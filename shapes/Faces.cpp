@@ -49,9 +49,10 @@ Maillage maillageFaces(const EntreeMaillage& e) {
 
     // The faces: runs of coordIndex ended by -1 or by the end of the list.
     Coins c{e, {}, {}, {}, {}};
-    std::vector<Face> faces;
+    Brut<Face> faces;
     std::vector<int32_t> normale;  // per corner: its normal's number in the state
     c.point.reserve(e.nbCoordIndex);
+    faces.reserve((e.nbCoordIndex + 1) / 4 + 1);  // a face kept takes 3 indices and a -1
     long face = 0, sommet = 0;
     const int32_t* ci = e.coordIndex;
     for (long j0 = 0, j1; j0 < e.nbCoordIndex; sommet += j1 - j0, j0 = j1 + 1) {
@@ -89,7 +90,7 @@ Maillage maillageFaces(const EntreeMaillage& e) {
                 std::swap_ranges(&c.couleur[4 * (f.debut + i)], &c.couleur[4 * (f.debut + i) + 4],
                                  &c.couleur[4 * (f.debut + f.nb - 1 - i)]);
         }
-    std::vector<float> nf(3 * faces.size());
+    Brut<float> nf(3 * faces.size());
     for (size_t f = 0; f < faces.size(); ++f) newell(c, faces[f], &nf[3 * f]);
 
     // Normals: the file's, unless it gives none or, for DEFAULT, too few.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -17,6 +18,11 @@
 
 namespace vrml1 {
 
+// Memory for the arrays of a mesh: from 8 MB on, the whole 2 MB pages inside the
+// block are marked for the kernel's huge pages, so that writing them takes one page
+// fault per 2 MB instead of one per 4 KB (the faults cost more than the writing).
+void* grandBloc(size_t octets);
+
 // An allocator that leaves new elements as they are: the drawing arrays are written
 // whole right after they are sized, so zeroing them first would be a pass for nothing.
 template <class T>
@@ -28,6 +34,8 @@ struct SansZero : std::allocator<T> {
     SansZero() = default;
     template <class U>
     SansZero(const SansZero<U>&) {}
+    T* allocate(size_t n) { return static_cast<T*>(grandBloc(n * sizeof(T))); }
+    void deallocate(T* p, size_t) noexcept { free(p); }
     template <class U>
     void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
     template <class U, class... A>

@@ -5,6 +5,7 @@
 #include "properties/PointLight.h"
 #include "properties/Translation.h"
 #include "scene/Lecteur.h"
+#include "scene/Lexeur.h"
 #include "shapes/Cube.h"
 #include "tests/aide.h"
 
@@ -138,4 +139,47 @@ TEST(LectureNombres, everyKeywordAndNoNearMissCreatesANode) {
         "PerspectiveCamera { } PointLight { } SpotLight { } DirectionalLight { }\n");
     EXPECT_EQ(compte(s->noeuds), 14);
     EXPECT_NE(dynamic_cast<Cube*>(s->noeuds->tete->suivant->noeud), nullptr);
+}
+
+// The full mode's lexer reads plain decimals without strtof/strtol: it must read what
+// they read, bit for bit, and leave the same rest of the word.
+TEST(LectureNombres, fullModeReadsWhatStrtofAndStrtolRead) {
+    const char* textes[] = {
+        "0",     "-0",       "+0",         "00",          "010",        "0x1A",
+        "1e3",   ".5",       "5.",         "-.5",         ".",          "-",
+        "+.",    "1.5cm",    "0.1",        "0.7",         "-123.456",   "12345678",
+        "123456789",         "99999999",   "0.00000001",  "0.123456789", "1.00000005",
+        "16777217",          "00012.50",   "0.000000000001", "4294967296", "-4294967295",
+        "99999999999999999999", "1.2.3",   "3.4028235e38", "-2147483648",
+        "1.6777217",     "1.9999999",  "0.16777219",  // a float division would miss them
+    };
+    // The next word, of the lexer and of the text after the C function's number.
+    auto reste = [](vrml1::Lexeur& lex) { return std::string(lex.mot()); };
+    auto mot = [](const char* p) {
+        p += strspn(p, " ,");
+        return std::string(p, strcspn(p, " ,"));
+    };
+    for (const char* t : textes) {
+        std::string texte = std::string(t) + " suite";
+        const char* debut = texte.c_str();
+        char* fin;
+        float f = strtof(debut, &fin);
+        std::string attendu = mot(fin);
+        vrml1::Lexeur lf(debut, texte.size(), "t");
+        float v = -7;
+        EXPECT_EQ(lf.litFloat(&v), fin != debut) << t;
+        if (fin != debut) {
+            EXPECT_EQ(0, memcmp(&v, &f, sizeof f)) << t;
+            EXPECT_EQ(reste(lf), attendu) << t;
+        }
+        long l = strtol(debut, &fin, 0);
+        attendu = mot(fin);
+        vrml1::Lexeur ll(debut, texte.size(), "t");
+        int32_t n = -7;
+        EXPECT_EQ(ll.litLong(&n), fin != debut) << t;
+        if (fin != debut) {
+            EXPECT_EQ(n, int32_t(uint32_t(static_cast<unsigned long>(l)))) << t;
+            EXPECT_EQ(reste(ll), attendu) << t;
+        }
+    }
 }
