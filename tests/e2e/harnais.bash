@@ -71,23 +71,23 @@ une_ligne() {
     done
 }
 
-# ouvre SCENE: starts the viewer on SCENE in the background (outputs as execute's),
-# waits 20 s for its window, titled "Orlevan - SCENE", moves it to (400, 500) and gives
-# it the focus. Sets $pid and $fenetre.
+# ouvre [OPTION...] SCENE: starts the viewer with those arguments in the background
+# (outputs as execute's), waits 20 s for its window, titled "Orlevan - SCENE", moves
+# it to (400, 500) and gives it the focus. Sets $pid and $fenetre.
 ouvre() {
-    local id
-    "$ORLEVAN" "$1" >"$travail/sortie" 2>"$travail/erreurs" &
+    local id scene=${!#}
+    "$ORLEVAN" "$@" >"$travail/sortie" 2>"$travail/erreurs" &
     pid=$!
     fenetre=
     for _ in $(seq 200); do
         for id in $(xdotool search --name '^Orlevan - ' 2>/dev/null); do
-            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Orlevan - $1" ] && fenetre=$id
+            [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Orlevan - $scene" ] && fenetre=$id
         done
         [ -n "$fenetre" ] && break
-        kill -0 "$pid" 2>/dev/null || echoue "the viewer ended before its window opened on $1"
+        kill -0 "$pid" 2>/dev/null || echoue "the viewer ended before its window opened on $scene"
         sleep 0.1
     done
-    [ -n "$fenetre" ] || echoue "no window titled 'Orlevan - $1'"
+    [ -n "$fenetre" ] || echoue "no window titled 'Orlevan - $scene'"
     xdotool windowmove "$fenetre" 400 500
     for _ in $(seq 50); do
         xdotool getwindowgeometry "$fenetre" 2>/dev/null | grep -q 'Position: 400,500 ' && break

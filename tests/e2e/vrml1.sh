@@ -4,9 +4,9 @@
 # draws it, framed, with nothing on either output; without it the subset draws another
 # picture (the one cube it finds, unframed) and one line names the types it skipped
 # and the option.
-source "$(dirname "$0")/commun.bash"
+source "$(dirname "$0")/harnais.bash"
 
-cat >"$travail/groupe.wrl" <<'FIN'
+cat >groupe.wrl <<'FIN'
 #VRML V1.0 ascii
 Group {
   DEF Boite Cube { width 20 height 10 depth 10 }
@@ -14,18 +14,17 @@ Group {
   USE Boite
 }
 FIN
-lance -sync --vrml1 "$travail/groupe.wrl"
-attendFenetre "Orlevan - $travail/groupe.wrl"
-attendImage "$travail/complet.png" pasNoire || echoue "--vrml1 shows nothing"
-quitteParEchap
-[ -s "$travail/sortie" ] && echoue "standard output is not empty"
-[ -s "$travail/erreurs" ] && echoue "standard error is not empty"
+ouvre -sync --vrml1 "$travail/groupe.wrl"
+premiere complet "--vrml1 shows nothing"
+quitte
+vide sortie "--vrml1"
+vide erreurs "--vrml1"
 
-lance "$travail/groupe.wrl"
-attendFenetre "Orlevan - $travail/groupe.wrl"
-attendImage "$travail/sousensemble.png" differe "$travail/complet.png" ||
-    echoue "the subset draws what --vrml1 draws"
-quitteParEchap
+ouvre "$travail/groupe.wrl"
+premiere sousensemble "the subset shows nothing"
+autre sousensemble complet || echec "the subset draws what --vrml1 draws"
+quitte
+vide sortie "the subset"
 grep -qx "orlevan: $travail/groupe.wrl: Group, Transform skipped; --vrml1 reads them" \
-    "$travail/erreurs" || echoue "no line naming the skipped types"
-echo "ok"
+    "$travail/erreurs" || echec "no line naming the skipped types"
+fin
