@@ -55,12 +55,6 @@ static void litPlancher(const char* chemin, Plancher& p, long nbPoints, long nbI
     }
 }
 
-static void libere(Scene* scene) {
-    delete scene->monde;
-    scene->monde = nullptr;
-    libereScene(scene);
-}
-
 // The one IndexedFaceSet of the benchmark mesh.
 static const vrml1::IndexedFaceSet* maillage(const Scene* scene) {
     for (vrml1::Noeud* n : scene->monde->noeuds)
@@ -81,7 +75,7 @@ static void BM_LectureMaillage(benchmark::State& state) {
     long nbPoints = 0, nbIndices = 4 * m.faces;
     for (vrml1::Noeud* n : essai->monde->noeuds)
         if (auto* c = dynamic_cast<const vrml1::Coordinate3*>(n)) nbPoints = long(c->point.size());
-    libere(essai);
+    libereScene(essai);
 
     Duel duel(CLOCK_THREAD_CPUTIME_ID);
     double construction = 0;  // CPU seconds of building the arrays alone
@@ -90,7 +84,7 @@ static void BM_LectureMaillage(benchmark::State& state) {
         Plancher p;
         state.SetIterationTime(duel.manche([&] { scene = new Scene(chemin.c_str(), true); },
                                            [&] { litPlancher(chemin.c_str(), p, nbPoints, nbIndices); }));
-        libere(scene);
+        libereScene(scene);
         // The part of the reading that turns the numbers into drawing arrays, from
         // the floor's arrays, with the file's hints.
         vrml1::EntreeMaillage e;
@@ -151,7 +145,7 @@ static void BM_ImageMaillage(benchmark::State& state) {
     state.counters["ratio"] = duel.rapport();
     state.counters["ratio_mur"] = duel.programmeMur / duel.plancherMur;
     state.counters["sommets"] = double(arrays->nbSommets());
-    libere(sceneCourante);
+    libereScene(sceneCourante);
     sceneCourante = nullptr;
 }
 BENCHMARK(BM_ImageMaillage)->MinTime(2)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -169,7 +163,7 @@ static void BM_MemoireMaillage(benchmark::State& state) {
         struct mallinfo2 apres = mallinfo2();
         tas = double(apres.uordblks + apres.hblkhd) - double(avant.uordblks + avant.hblkhd);
         tableaux = double(maillage(scene)->maillage.octets());
-        libere(scene);
+        libereScene(scene);
     }
     state.counters["tas_Mo"] = tas / 1e6;
     state.counters["tableaux_Mo"] = tableaux / 1e6;

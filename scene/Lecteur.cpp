@@ -10,6 +10,7 @@
 #include "properties/Scale.h"
 #include "properties/SpotLight.h"
 #include "properties/Translation.h"
+#include "scene/Decimal.h"
 #include "scene/ListeNoeuds.h"
 #include "scene/Separator.h"
 #include "shapes/Cone.h"
@@ -59,13 +60,8 @@ bool nombreSimple(FILE* in, float* v) {
         for (++p; p < fin && isdigit(static_cast<unsigned char>(*p)) && chiffres < 16;
              ++p, ++chiffres, ++decimales)
             m = m * 10 + (*p - '0');
-    // Below 10^8 with at most 8 decimals, m / 10^decimales rounded to a double lies
-    // closer to the exact value than any halfway point between two floats does, so
-    // rounding it to a float gives strtof's correctly rounded result.
-    if (chiffres == 0 || p >= fin || !blanc(*p) || m >= 100000000 || decimales > 8) return false;
-    static const double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-    double x = static_cast<double>(m) / puissances[decimales];
-    *v = static_cast<float>(negatif ? -x : x);
+    if (chiffres == 0 || p >= fin || !blanc(*p) || !flottantDecimal(m, decimales, negatif, v))
+        return false;
     consomme(in, p);
     return true;
 }

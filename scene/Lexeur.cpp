@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "scene/Decimal.h"
+
 namespace vrml1 {
 
 bool finDeMot[256];
@@ -109,20 +111,13 @@ static bool decimal(const char* p, bool* negatif, uint64_t* m, int* decimales, c
 
 bool Lexeur::litFloat(float* v) {
     if (!debutNombre(regarde())) return false;
-    // Below 10^8 with at most 8 decimals, m / 10^decimales rounded to a double lies
-    // closer to the exact value than any halfway point between two floats does (a
-    // double has 53 >= 2 * 24 + 2 bits), so rounding it to a float gives strtof's
-    // correctly rounded result, without copying the characters.
+    // A plain decimal is converted in place, without copying its characters.
     bool negatif;
     uint64_t m;
     int decimales;
     const char* suite;
-    if (decimal(p, &negatif, &m, &decimales, &suite) && m < 100000000 &&
-        decimales <= 8) {
-        if (decimales < 0) decimales = 0;
-        static const double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-        double x = static_cast<double>(m) / puissances[decimales];
-        *v = static_cast<float>(negatif ? -x : x);
+    if (decimal(p, &negatif, &m, &decimales, &suite) &&
+        flottantDecimal(m, decimales, negatif, v)) {
         p = suite;
         return true;
     }
